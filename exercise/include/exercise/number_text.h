@@ -1,0 +1,75 @@
+// Conversions between the texts of the boxes and numbers.
+//
+// Every number of an exercise lives only as the text of a box, so these four
+// conversions are the whole road between what the pupil sees and what is
+// computed. Two readers are in use and the difference between them shows:
+// the number test and the locale reader follow the user's regional settings,
+// the point reader never does and only ever takes a point as decimal separator.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace exercise {
+
+// The user's regional settings for numbers. They come in as a value and are
+// never looked up inside a conversion. A grouping separator equal to the
+// decimal separator is ignored.
+struct NumberFormat {
+    char16_t decimalSeparator = u'.';
+    char16_t groupSeparator = u',';
+
+    friend bool operator==(const NumberFormat&, const NumberFormat&) = default;
+};
+
+inline constexpr NumberFormat kEnglishFormat{u'.', u','};
+inline constexpr NumberFormat kDutchFormat{u',', u'.'};
+
+// The number test. True exactly when the whole text is
+//   [blanks] [+|-] digits-with-grouping [decimal digits] [E|e [+|-] digits] [blanks]
+// where a blank is a space or a tab, grouping separators may stand anywhere
+// after the first digit (group sizes are not checked), the integer digits may
+// be absent when a digit follows the decimal separator; or when the whole text
+// is &H with one or more hexadecimal digits or &O with one or more octal
+// digits (letters in either case). Only ASCII digits count. Does not throw.
+[[nodiscard]] bool isNumber(std::u16string_view text, NumberFormat format) noexcept;
+
+// The locale reader. The value of a text that passes the number test:
+// grouping separators dropped, the decimal separator taken as the point,
+// &H and &O read as unsigned whole numbers of any length. Rounds to the
+// nearest double; beyond the double range it gives plus or minus infinity.
+// Yields nothing for a text that fails the number test. Does not throw.
+[[nodiscard]] std::optional<double> readLocaleNumber(std::u16string_view text,
+                                                     NumberFormat format) noexcept;
+
+// The point reader. Reads the leading number of any text and never fails:
+// every space, tab and line feed is first taken out wherever it stands; then
+// an optional sign, digits with at most one point, and an optional exponent
+// (E, e, D or d, an optional sign and at least one digit); or &H / &O and
+// hexadecimal / octal digits, as an unsigned whole number. Reading stops at
+// the first character that does not fit and a text with no leading number
+// reads as 0. A comma is never a decimal separator here. Rounds to the
+// nearest double; beyond the double range it gives plus or minus infinity.
+// Does not throw.
+[[nodiscard]] double readPointNumber(std::u16string_view text) noexcept;
+
+// Room that the result formatter needs; no result text is longer.
+inline constexpr std::size_t kResultCapacity = 32;
+
+// The result formatter. The general format with 15 significant digits, as
+// C's "%.15G": exponent form (1E+15, 1.5E-05) when the decimal exponent is
+// below -4 or at least 15, fixed form otherwise, trailing zeros and a bare
+// separator dropped, ties at the fifteenth digit rounded half to even on the
+// exact binary value. The decimal separator is the given one. A zero is
+// written "0", never "-0"; infinities and NaN as INF, -INF and NAN.
+// Writes into out and returns the number of characters. Does not throw.
+std::size_t formatResult(double value, NumberFormat format,
+                         std::span<char16_t, kResultCapacity> out) noexcept;
+
+// The same, as a string.
+[[nodiscard]] std::u16string formatResult(double value, NumberFormat format);
+
+} // namespace exercise

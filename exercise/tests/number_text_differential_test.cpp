@@ -1,0 +1,263 @@
+// The conversions against independent formulations: the grammars written as
+// regular expressions, the values taken from the C library's strtod and
+// snprintf. Every text of up to four characters from a small alphabet, and
+// many seeded random texts and doubles.
+#include "exercise/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <regex>
+#include <string>
+
+namespace exercise {
+namespace {
+
+std::u16string widen(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::string regexEscape(char c) { return std::string(std::strchr(".+*?^$()[]{}|\\", c) ? "\\" : "") + c; }
+
+bool sameDouble(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+class CLocale : public ::testing::Test {
+protected:
+    void SetUp() override { std::setlocale(LC_ALL, "C"); }
+};
+
+// ---------------------------------------------------------------------------
+// The number test and the locale reader, written as a regular expression.
+
+struct LocaleReference {
+    explicit LocaleReference(NumberFormat format)
+        : decimal(static_cast<char>(format.decimalSeparator)),
+          group(static_cast<char>(format.groupSeparator)),
+          grammar("[ \\t]*[+-]?(?:[0-9][0-9" + regexEscape(group) + "]*(?:" + regexEscape(decimal) +
+                  "[0-9]*)?|" + regexEscape(decimal) + "[0-9]+)(?:[eE][+-]?[0-9]+)?[ \\t]*" +
+                  "|&[hH][0-9a-fA-F]+|&[oO][0-7]+") {}
+
+    [[nodiscard]] bool accepts(const std::string& text) const { return std::regex_match(text, grammar); }
+
+    [[nodiscard]] double value(const std::string& text) const {
+        if (text.size() > 1 && text[0] == '&') {
+            const int base = (text[1] == 'h' || text[1] == 'H') ? 16 : 8;
+            return static_cast<double>(std::strtoull(text.c_str() + 2, nullptr, base));
+        }
+        std::string plain;
+        for (const char c : text) {
+            if (c == group || c == ' ' || c == '\t')
+                continue;
+            plain += c == decimal ? '.' : c;
+        }
+        return std::strtod(plain.c_str(), nullptr);
+    }
+
+    char decimal;
+    char group;
+    std::regex grammar;
+};
+
+// ---------------------------------------------------------------------------
+// The point reader: blanks and line feeds out, then the longest prefix of the
+// form, read by strtod.
+
+double octalByHex(const std::string& octal) {
+    std::string bits;
+    for (const char c : octal)
+        for (int bit = 2; bit >= 0; --bit)
+            bits += static_cast<char>('0' + (((c - '0') >> bit) & 1));
+    while (bits.size() % 4 != 0)
+        bits.insert(bits.begin(), '0');
+    std::string hex = "0x0";
+    for (std::size_t i = 0; i < bits.size(); i += 4)
+        hex += "0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)];
+    return std::strtod(hex.c_str(), nullptr);
+}
+
+double pointReference(const std::string& raw) {
+    static const std::regex decimal("^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eEdD][+-]?[0-9]+)?");
+    static const std::regex hex("^&[hH]([0-9a-fA-F]*)");
+    static const std::regex octal("^&[oO]([0-7]*)");
+    std::string text;
+    for (const char c : raw)
+        if (c != ' ' && c != '\t' && c != '\n')
+            text += c;
+    std::smatch match;
+    if (std::regex_search(text, match, hex))
+        return match[1].length() == 0 ? 0.0 : std::strtod(("0x" + match[1].str()).c_str(), nullptr);
+    if (std::regex_search(text, match, octal))
+        return match[1].length() == 0 ? 0.0 : octalByHex(match[1].str());
+    if (std::regex_search(text, match, decimal)) {
+        std::string number = match[0].str();
+        for (char& c : number)
+            if (c == 'd' || c == 'D')
+                c = 'e';
+        return std::strtod(number.c_str(), nullptr);
+    }
+    return 0.0;
+}
+
+// Every text of up to four characters from the alphabet, in order.
+template <typename Visit>
+std::size_t everyText(const std::string& alphabet, std::size_t maxLength, Visit visit) {
+    std::size_t count = 0;
+    std::string text;
+    auto extend = [&](auto&& self) -> void {
+        visit(text);
+        ++count;
+        if (text.size() == maxLength)
+            return;
+        for (const char c : alphabet) {
+            text.push_back(c);
+            self(self);
+            text.pop_back();
+        }
+    };
+    extend(extend);
+    return count;
+}
+
+TEST_F(CLocale, NumberTestAndLocaleReaderAgreeWithTheGrammarOnEveryShortText) {
+    const std::string alphabet = "019.,+-Ee&HO \tx";
+    for (const NumberFormat format : {kEnglishFormat, kDutchFormat}) {
+        const LocaleReference reference(format);
+        std::size_t disagreements = 0;
+        const std::size_t count = everyText(alphabet, 4, [&](const std::string& text) {
+            const std::u16string wide = widen(text);
+            const bool expected = reference.accepts(text);
+            const auto value = readLocaleNumber(wide, format);
+            if (isNumber(wide, format) != expected || value.has_value() != expected ||
+                (expected && !sameDouble(*value, reference.value(text)))) {
+                if (++disagreements <= 10)
+                    ADD_FAILURE() << "\"" << text << "\" with decimal " << reference.decimal;
+            }
+        });
+        std::printf("number test and locale reader (decimal '%c'): %zu texts, %zu disagreed\n",
+                    reference.decimal, count, disagreements);
+        EXPECT_EQ(disagreements, 0u);
+    }
+}
+
+TEST_F(CLocale, PointReaderAgreesWithStrtodOnEveryShortText) {
+    std::size_t disagreements = 0;
+    const std::size_t count = everyText("019.,+-EeDd&HO \n", 4, [&](const std::string& text) {
+        if (!sameDouble(readPointNumber(widen(text)), pointReference(text)) && ++disagreements <= 10)
+            ADD_FAILURE() << "\"" << text << "\"";
+    });
+    std::printf("point reader, short texts: %zu texts, %zu disagreed\n", count, disagreements);
+    EXPECT_EQ(disagreements, 0u);
+}
+
+TEST_F(CLocale, PointReaderAgreesWithStrtodOnRandomTexts) {
+    std::mt19937_64 random(20261208);
+    const std::string alphabet = "0123456789012345678901234567890123456789..+-eEdD \t\n,&hHoOxF";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 40);
+    std::size_t disagreements = 0;
+    constexpr std::size_t kTexts = 200'000;
+    for (std::size_t n = 0; n < kTexts; ++n) {
+        std::string text;
+        for (int i = length(random); i > 0; --i)
+            text += alphabet[pick(random)];
+        // Every fourth text starts like a number, so that long mantissas and
+        // exponents are met often.
+        if (n % 4 == 0)
+            text = std::to_string(static_cast<double>(random()) * 1e-10) + text;
+        if (!sameDouble(readPointNumber(widen(text)), pointReference(text)) && ++disagreements <= 10)
+            ADD_FAILURE() << "\"" << text << "\"";
+    }
+    std::printf("point reader, random texts: %zu texts, %zu disagreed\n", kTexts, disagreements);
+    EXPECT_EQ(disagreements, 0u);
+}
+
+// ---------------------------------------------------------------------------
+// The result formatter against snprintf("%.15G") with the separator swapped.
+
+std::u16string printfReference(double value, char16_t decimal) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::u16string text = widen(buffer);
+    if (text == u"-0")
+        text = u"0";
+    for (char16_t& c : text)
+        if (c == u'.')
+            c = decimal;
+    return text;
+}
+
+class FormatterComparison {
+public:
+    void compare(double value) {
+        for (const NumberFormat format : {kEnglishFormat, kDutchFormat}) {
+            ++count_;
+            if (formatResult(value, format) != printfReference(value, format.decimalSeparator) &&
+                ++disagreements_ <= 10)
+                ADD_FAILURE() << "differs for " << std::hexfloat << value;
+        }
+    }
+    void report(const char* what) const {
+        std::printf("result formatter, %s: %zu comparisons, %zu disagreed\n", what, count_,
+                    disagreements_);
+        EXPECT_EQ(disagreements_, 0u);
+    }
+
+private:
+    std::size_t count_ = 0;
+    std::size_t disagreements_ = 0;
+};
+
+TEST_F(CLocale, ResultFormatterAgreesWithPrintfOnRandomDoubles) {
+    FormatterComparison comparison;
+    std::mt19937_64 random(1440);
+    for (int n = 0; n < 1'000'000; ++n) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        comparison.compare(value);
+    }
+    comparison.report("random bit patterns");
+}
+
+TEST_F(CLocale, ResultFormatterAgreesWithPrintfOnIntegersAndPowersOfTen) {
+    FormatterComparison comparison;
+    for (int n = -1'000'000; n <= 1'000'000; ++n)
+        comparison.compare(n);
+    for (int exponent = -20; exponent <= 20; ++exponent)
+        comparison.compare(std::strtod(("1e" + std::to_string(exponent)).c_str(), nullptr));
+    // Ties at the fifteenth digit, and their neighbours.
+    for (int n = 0; n < 100; ++n)
+        for (const double delta : {-1.0, 0.0, 1.0})
+            comparison.compare(1e15 + 10 * n + 5 + delta);
+    comparison.report("integers, powers of ten and ties");
+}
+
+// What the formatter writes, the point reader reads back as the value rounded
+// to fifteen significant digits.
+TEST_F(CLocale, PointReaderReadsTheFormatterBack) {
+    std::mt19937_64 random(15);
+    std::size_t disagreements = 0;
+    for (int n = 0; n < 200'000; ++n) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        char rounded[64];
+        std::snprintf(rounded, sizeof rounded, "%.14e", value);
+        const double back = readPointNumber(formatResult(value, kEnglishFormat));
+        if (!sameDouble(back, value == 0 ? 0.0 : std::strtod(rounded, nullptr)) &&
+            ++disagreements <= 10)
+            ADD_FAILURE() << std::hexfloat << value;
+    }
+    EXPECT_EQ(disagreements, 0u);
+}
+
+} // namespace
+} // namespace exercise

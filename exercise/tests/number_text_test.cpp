@@ -1,0 +1,341 @@
+#include "exercise/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace exercise {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr NumberFormat kEnglish = kEnglishFormat;
+constexpr NumberFormat kDutch = kDutchFormat;
+
+std::string narrow(std::u16string_view text) {
+    std::string result;
+    for (const char16_t c : text)
+        result += c < 0x80 ? static_cast<char>(c) : '?';
+    return result;
+}
+
+#define EXPECT_NUMBER(format, text) EXPECT_TRUE(isNumber(text, format)) << narrow(text)
+#define EXPECT_NOT_NUMBER(format, text) EXPECT_FALSE(isNumber(text, format)) << narrow(text)
+#define EXPECT_LOCALE_READS(expected, format, text)                                                \
+    EXPECT_EQ(readLocaleNumber(text, format), std::optional<double>(expected)) << narrow(text)
+#define EXPECT_POINT_READS(expected, text) EXPECT_EQ(readPointNumber(text), expected) << narrow(text)
+#define EXPECT_FORMATS(expected, format, value) EXPECT_EQ(formatResult(value, format), expected)
+
+// ---------------------------------------------------------------------------
+// The number test
+
+TEST(NumberTest, AcceptsEveryPartOfTheForm) {
+    for (const NumberFormat format : {kEnglish, kDutch}) {
+        EXPECT_NUMBER(format, u"0");
+        EXPECT_NUMBER(format, u"7");
+        EXPECT_NUMBER(format, u"  7");
+        EXPECT_NUMBER(format, u"7\t ");
+        EXPECT_NUMBER(format, u"\t-7 ");
+        EXPECT_NUMBER(format, u"+7");
+        EXPECT_NUMBER(format, u"1E5");
+        EXPECT_NUMBER(format, u"1e+5");
+        EXPECT_NUMBER(format, u"1e-05");
+        EXPECT_NUMBER(format, u"9E99");
+        EXPECT_NUMBER(format, u"&H1F");
+        EXPECT_NUMBER(format, u"&hff");
+        EXPECT_NUMBER(format, u"&O17");
+        EXPECT_NUMBER(format, u"&o0");
+    }
+}
+
+TEST(NumberTest, FollowsTheLocaleSeparators) {
+    EXPECT_NUMBER(kEnglish, u"1.5");
+    EXPECT_NUMBER(kEnglish, u"1,5"); // grouping, sizes are not checked
+    EXPECT_NUMBER(kEnglish, u".5");
+    EXPECT_NUMBER(kEnglish, u"5.");
+    EXPECT_NUMBER(kEnglish, u"1,000.25");
+    EXPECT_NUMBER(kEnglish, u"1,,0,.5e3");
+    EXPECT_NUMBER(kEnglish, u"1,");
+    EXPECT_NOT_NUMBER(kEnglish, u"1.5.5");
+    EXPECT_NOT_NUMBER(kEnglish, u",5");
+    EXPECT_NOT_NUMBER(kEnglish, u"1.5,5"); // no grouping after the decimal separator
+
+    EXPECT_NUMBER(kDutch, u"1,5");
+    EXPECT_NUMBER(kDutch, u"1.5"); // the point is a grouping separator
+    EXPECT_NUMBER(kDutch, u",5");
+    EXPECT_NUMBER(kDutch, u"5,");
+    EXPECT_NUMBER(kDutch, u"0,5");
+    EXPECT_NOT_NUMBER(kDutch, u"1,5,5");
+    EXPECT_NOT_NUMBER(kDutch, u".5"); // a grouping separator needs a digit before it
+}
+
+TEST(NumberTest, RejectsWhatIsNotWhollyANumber) {
+    for (const NumberFormat format : {kEnglish, kDutch}) {
+        EXPECT_NOT_NUMBER(format, u"");
+        EXPECT_NOT_NUMBER(format, u" ");
+        EXPECT_NOT_NUMBER(format, u"\t\t");
+        EXPECT_NOT_NUMBER(format, u"+");
+        EXPECT_NOT_NUMBER(format, u"-");
+        EXPECT_NOT_NUMBER(format, u".");
+        EXPECT_NOT_NUMBER(format, u",");
+        EXPECT_NOT_NUMBER(format, u"+-1");
+        EXPECT_NOT_NUMBER(format, u"1 2");
+        EXPECT_NOT_NUMBER(format, u"12abc");
+        EXPECT_NOT_NUMBER(format, u"E5");
+        EXPECT_NOT_NUMBER(format, u"1E");
+        EXPECT_NOT_NUMBER(format, u"1E+");
+        EXPECT_NOT_NUMBER(format, u"1E5.5");
+        EXPECT_NOT_NUMBER(format, u"1\n");
+        EXPECT_NOT_NUMBER(format, u"Error");
+        // Forms this program does not take: trailing sign, parentheses,
+        // currency, the D exponent.
+        EXPECT_NOT_NUMBER(format, u"5-");
+        EXPECT_NOT_NUMBER(format, u"(5)");
+        EXPECT_NOT_NUMBER(format, u"\u20ac5");
+        EXPECT_NOT_NUMBER(format, u"1D5");
+        // The &H and &O forms only as the whole text.
+        EXPECT_NOT_NUMBER(format, u"&H");
+        EXPECT_NOT_NUMBER(format, u"&O8");
+        EXPECT_NOT_NUMBER(format, u"&HG");
+        EXPECT_NOT_NUMBER(format, u" &H1");
+        EXPECT_NOT_NUMBER(format, u"&H1 ");
+        EXPECT_NOT_NUMBER(format, u"-&H1");
+        EXPECT_NOT_NUMBER(format, u"&X1");
+        EXPECT_NOT_NUMBER(format, u"&");
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The locale reader
+
+TEST(LocaleReader, DropsGroupingAndTakesTheLocaleDecimalSeparator) {
+    EXPECT_LOCALE_READS(15.0, kDutch, u"1.5");
+    EXPECT_LOCALE_READS(0.5, kDutch, u"0,5");
+    EXPECT_LOCALE_READS(1.5, kDutch, u" 1,5 ");
+    EXPECT_LOCALE_READS(1234.5, kDutch, u"1.234,5");
+    EXPECT_LOCALE_READS(15.0, kEnglish, u"1,5");
+    EXPECT_LOCALE_READS(5.0, kEnglish, u"0,5");
+    EXPECT_LOCALE_READS(1.5, kEnglish, u"1.5");
+    EXPECT_LOCALE_READS(-2500.0, kEnglish, u"-2.5e3");
+    EXPECT_LOCALE_READS(0.25, kEnglish, u".25");
+    EXPECT_LOCALE_READS(5.0, kDutch, u"5,");
+}
+
+TEST(LocaleReader, ReadsHexAndOctalAsUnsignedWholeNumbers) {
+    for (const NumberFormat format : {kEnglish, kDutch}) {
+        EXPECT_LOCALE_READS(65535.0, format, u"&HFFFF");
+        EXPECT_LOCALE_READS(255.0, format, u"&hff");
+        EXPECT_LOCALE_READS(15.0, format, u"&O17");
+        EXPECT_LOCALE_READS(0.0, format, u"&H0");
+        EXPECT_LOCALE_READS(18446744073709551615.0, format, u"&HFFFFFFFFFFFFFFFF");
+        EXPECT_LOCALE_READS(0x1p64, format, u"&H10000000000000000");
+    }
+}
+
+TEST(LocaleReader, BeyondTheDoubleRangeGivesInfinity) {
+    EXPECT_LOCALE_READS(kInfinity, kEnglish, u"1E999");
+    EXPECT_LOCALE_READS(-kInfinity, kDutch, u"-1E999");
+    EXPECT_LOCALE_READS(0.0, kEnglish, u"1E-999");
+    EXPECT_LOCALE_READS(4.9406564584124654e-324, kEnglish, u"5e-324");
+}
+
+TEST(LocaleReader, YieldsNothingForATextThatIsNoNumber) {
+    EXPECT_EQ(readLocaleNumber(u"", kEnglish), std::nullopt);
+    EXPECT_EQ(readLocaleNumber(u" ", kDutch), std::nullopt);
+    EXPECT_EQ(readLocaleNumber(u"1,5,5", kDutch), std::nullopt);
+    EXPECT_EQ(readLocaleNumber(u"12abc", kEnglish), std::nullopt);
+    EXPECT_EQ(readLocaleNumber(u"&H", kEnglish), std::nullopt);
+}
+
+// A grouping separator equal to the decimal separator would make every
+// separator ambiguous; it is then ignored.
+TEST(LocaleReader, IgnoresAGroupingSeparatorEqualToTheDecimalOne) {
+    constexpr NumberFormat same{u',', u','};
+    EXPECT_LOCALE_READS(1.5, same, u"1,5");
+    EXPECT_NOT_NUMBER(same, u"1,5,5");
+}
+
+// ---------------------------------------------------------------------------
+// The point reader
+
+TEST(PointReader, ReadsTheLeadingNumber) {
+    EXPECT_POINT_READS(2.5, u"2.5");
+    EXPECT_POINT_READS(0.5, u".5");
+    EXPECT_POINT_READS(5.0, u"5.");
+    EXPECT_POINT_READS(-2.5, u"-2.5");
+    EXPECT_POINT_READS(2.5, u"+2.5");
+    EXPECT_POINT_READS(12.0, u"12abc");
+    EXPECT_POINT_READS(8.0, u"8abc");
+    EXPECT_POINT_READS(1.5, u"1.5.5");
+    EXPECT_POINT_READS(1e5, u"1E5");
+    EXPECT_POINT_READS(1e5, u"1e+5");
+    EXPECT_POINT_READS(1e-5, u"1D-5");
+    EXPECT_POINT_READS(1e5, u"1d5");
+    EXPECT_POINT_READS(1.0, u"1E");  // an exponent needs a digit
+    EXPECT_POINT_READS(1.0, u"1E+"); // the letter is then not part of it
+    EXPECT_POINT_READS(1.0, u"1Ex");
+    EXPECT_POINT_READS(0.33333333, u"0.33333333");
+}
+
+TEST(PointReader, NeverTakesACommaOrTheLocale) {
+    EXPECT_POINT_READS(2.0, u"2,5");
+    EXPECT_POINT_READS(1.0, u"1,000");
+    EXPECT_POINT_READS(0.0, u"0,5");
+    EXPECT_POINT_READS(0.0, u",5");
+}
+
+TEST(PointReader, TakesOutBlanksAndLineFeedsWherever) {
+    EXPECT_POINT_READS(12.0, u"1 2");
+    EXPECT_POINT_READS(12.0, u" 1\t2\n");
+    EXPECT_POINT_READS(-1.5, u"- 1 . 5");
+    EXPECT_POINT_READS(1e12, u"1 E 1 2");
+    EXPECT_POINT_READS(31.0, u"& H 1 F");
+    EXPECT_POINT_READS(1.0, u"1\r2"); // a carriage return is no blank
+}
+
+TEST(PointReader, ReadsNoLeadingNumberAsZero) {
+    EXPECT_POINT_READS(0.0, u"");
+    EXPECT_POINT_READS(0.0, u" ");
+    EXPECT_POINT_READS(0.0, u"Error");
+    EXPECT_POINT_READS(0.0, u".");
+    EXPECT_POINT_READS(0.0, u"-");
+    EXPECT_POINT_READS(0.0, u"+.");
+    EXPECT_POINT_READS(0.0, u"E5");
+    EXPECT_POINT_READS(0.0, u"&");
+    EXPECT_POINT_READS(0.0, u"&H");
+    EXPECT_POINT_READS(0.0, u"&X1");
+}
+
+TEST(PointReader, ReadsHexAndOctalPrefixes) {
+    EXPECT_POINT_READS(65535.0, u"&HFFFF");
+    EXPECT_POINT_READS(255.0, u"&hffzz");
+    EXPECT_POINT_READS(15.0, u"&O178");
+    EXPECT_POINT_READS(0.0, u"&O9");
+    EXPECT_POINT_READS(0.0, u"-&H10");
+    // Rounded once to the nearest double, ties to even: 2^53 + 1 is a tie.
+    EXPECT_POINT_READS(9007199254740992.0, u"&H20000000000001");
+    EXPECT_POINT_READS(9007199254740996.0, u"&H20000000000003");
+    EXPECT_POINT_READS(0x1.fffffffffffffp+63, u"&HFFFFFFFFFFFFF7FF");
+    EXPECT_POINT_READS(0x1p64, u"&HFFFFFFFFFFFFFC00");
+    // A tie broken upwards by a bit far below the first 64.
+    EXPECT_POINT_READS(0x1.0000000000001p+76, u"&H10000000000000800001");
+}
+
+TEST(PointReader, BeyondTheDoubleRangeGivesInfinityOrZero) {
+    EXPECT_POINT_READS(kInfinity, u"1E999");
+    EXPECT_POINT_READS(-kInfinity, u"-1E999");
+    EXPECT_POINT_READS(kInfinity, u"1E99999999999999999999");
+    EXPECT_POINT_READS(0.0, u"1E-999");
+    EXPECT_POINT_READS(0.0, u"0.0001E-99999999999999");
+    EXPECT_POINT_READS(1e308, u"0.01E310"); // in range once the digits are counted
+    EXPECT_POINT_READS(kInfinity, u"10E308");
+    EXPECT_POINT_READS(1e-320, u"1E-320"); // subnormal, still in range
+}
+
+// ---------------------------------------------------------------------------
+// The result formatter
+
+TEST(ResultFormatter, WritesFifteenSignificantDigits) {
+    EXPECT_FORMATS(u"8", kEnglish, 8.0);
+    EXPECT_FORMATS(u"2.5", kEnglish, 2.5);
+    EXPECT_FORMATS(u"-5", kEnglish, -5.0);
+    EXPECT_FORMATS(u"0.333333333333333", kEnglish, 1.0 / 3.0);
+    EXPECT_FORMATS(u"2.66666666666667", kEnglish, 8.0 / 3.0);
+    EXPECT_FORMATS(u"0.3", kEnglish, 0.1 + 0.2);
+    EXPECT_FORMATS(u"0.0001", kEnglish, 0.0001);
+    EXPECT_FORMATS(u"100000000000000", kEnglish, 1e14);
+    EXPECT_FORMATS(u"999999999999999", kEnglish, 999999999999999.0);
+}
+
+TEST(ResultFormatter, UsesExponentFormOutsideTheFixedRange) {
+    EXPECT_FORMATS(u"1E+15", kEnglish, 1e15);
+    EXPECT_FORMATS(u"1E-05", kEnglish, 0.00001);
+    EXPECT_FORMATS(u"1.5E-05", kEnglish, 0.000015);
+    EXPECT_FORMATS(u"8.1E+199", kEnglish, 9e99 * 9e99);
+    EXPECT_FORMATS(u"1E+100", kEnglish, 1e100);
+    EXPECT_FORMATS(u"-1.79769313486232E+308", kEnglish, -std::numeric_limits<double>::max());
+    EXPECT_FORMATS(u"4.94065645841247E-324", kEnglish, std::numeric_limits<double>::denorm_min());
+    // Rounding up to fifteen digits can carry into the exponent form.
+    EXPECT_FORMATS(u"1E+15", kEnglish, 999999999999999.9);
+}
+
+TEST(ResultFormatter, WritesTheLocaleDecimalSeparator) {
+    EXPECT_FORMATS(u"2,5", kDutch, 2.5);
+    EXPECT_FORMATS(u"0,333333333333333", kDutch, 1.0 / 3.0);
+    EXPECT_FORMATS(u"1,5E-05", kDutch, 0.000015);
+    EXPECT_FORMATS(u"1E+15", kDutch, 1e15);
+    EXPECT_FORMATS(u"1234567", kDutch, 1234567.0); // never grouped
+}
+
+TEST(ResultFormatter, RoundsTiesHalfToEvenOnTheBinaryValue) {
+    EXPECT_FORMATS(u"1E+15", kEnglish, 1e15 + 5);             // exactly a tie: down to even
+    EXPECT_FORMATS(u"1.00000000000002E+15", kEnglish, 1e15 + 15); // exactly a tie: up to even
+    EXPECT_FORMATS(u"1.00000000000001E+15", kEnglish, 1e15 + 6);
+    // 0.15 lies below its decimal text, so it is no tie at one digit; at
+    // fifteen the nearest is plain.
+    EXPECT_FORMATS(u"0.15", kEnglish, 0.15);
+}
+
+TEST(ResultFormatter, WritesZeroWithoutSignAndNonFiniteValuesInCapitals) {
+    EXPECT_FORMATS(u"0", kEnglish, 0.0);
+    EXPECT_FORMATS(u"0", kEnglish, -0.0);
+    EXPECT_FORMATS(u"0", kDutch, -0.0);
+    EXPECT_FORMATS(u"INF", kEnglish, kInfinity);
+    EXPECT_FORMATS(u"-INF", kEnglish, -kInfinity);
+    EXPECT_FORMATS(u"NAN", kEnglish, std::numeric_limits<double>::quiet_NaN());
+}
+
+// ---------------------------------------------------------------------------
+// Any text at all goes through every reader.
+
+TEST(BadInput, EveryReaderTakesAnyText) {
+    const std::u16string million_digits(1'000'000, u'9');
+    const std::u16string million_blanks(1'000'000, u' ');
+    std::u16string million_zeros_then_one(1'000'000, u'0');
+    million_zeros_then_one[1] = u'.';
+    million_zeros_then_one.back() = u'1';
+    std::u16string million_hex(1'000'000, u'F');
+    million_hex[0] = u'&';
+    million_hex[1] = u'H';
+    const std::u16string with_nul(u"12\0" u"34", 5);
+    const char16_t lone_high[] = {0xD800, u'5', 0};
+    const char16_t lone_low[] = {u'5', 0xDC00, 0};
+
+    struct Case {
+        std::u16string_view text;
+        double pointValue;
+    };
+    const Case cases[] = {
+        {u"", 0.0},
+        {million_digits, kInfinity},
+        {million_blanks, 0.0},
+        {million_zeros_then_one, 0.0}, // 1E-999999: below the double range
+        {million_hex, kInfinity},
+        {with_nul, 12.0},
+        {lone_high, 0.0},
+        {lone_low, 5.0},
+        {u"\u0661\u0662", 0.0}, // Arabic-Indic digits are no digits here
+        {u"\uff11\uff12", 0.0}, // neither are full-width ones
+        {u"\x01\x02\x7f", 0.0},
+        {u"\U0001F600", 0.0},
+        {u"1\uff125", 1.0},
+    };
+    for (const auto& [text, pointValue] : cases) {
+        for (const NumberFormat format : {kEnglish, kDutch}) {
+            EXPECT_NO_THROW({
+                const bool number = isNumber(text, format);
+                const auto value = readLocaleNumber(text, format);
+                EXPECT_EQ(number, value.has_value());
+            });
+        }
+        EXPECT_EQ(readPointNumber(text), pointValue) << text.size() << " characters";
+    }
+    EXPECT_TRUE(isNumber(million_digits, kEnglish));
+    EXPECT_EQ(readLocaleNumber(million_digits, kDutch), kInfinity);
+    EXPECT_FALSE(isNumber(million_blanks, kDutch));
+    EXPECT_TRUE(isNumber(million_hex, kDutch));
+}
+
+} // namespace
+} // namespace exercise
