@@ -1,0 +1,79 @@
+// The exercises: what each button and the Enter key of the operand boxes do.
+//
+// Each command is a straight sequence of steps that reads the boxes afresh
+// whenever it needs a value and writes each result as soon as it has it, so
+// a result cut to ten characters by its box, or written with a decimal comma,
+// is what the equation and the answer check see. An operand box that holds no
+// number gives the "Geef een getal" message and changes nothing. An
+// ArithmeticFault (a divisor that reads as non-zero by the regional settings
+// but as zero by the point reader) ends a command where it arises; the boxes
+// written before keep their new texts and the fault goes on to the caller.
+#pragma once
+
+#include "exercise/window.h"
+
+#include <string_view>
+
+namespace exercise {
+
+inline constexpr std::u16string_view kNoNumberPrompt = u"Geef een getal";
+inline constexpr std::u16string_view kNoNumberTitle = u"LET OP !";
+inline constexpr std::u16string_view kZeroDivisorResult = u"Error";
+inline constexpr std::u16string_view kZeroDivisorNotice = u"Delen door nul is niet mogelijk";
+inline constexpr std::u16string_view kBlankNotice = u" ";
+
+// The character code that the Return key and the keypad's Enter key give.
+inline constexpr char16_t kEnterCode = 13;
+
+class Commands {
+public:
+    Commands(WindowOperations& window, const RegionalSettings& settings) noexcept
+        : window_(window), settings_(settings) {}
+
+    // SOM, VERSCHIL, PRODUCT, QUOTIËNT: one operation with its answer check.
+    // The difference is the larger operand minus the smaller.
+    void sum();
+    void difference();
+    void product();
+    void quotient();
+
+    // ALLES: the four operations at once; all results, then all equations,
+    // then all answer checks.
+    void all();
+
+    // A key typed into an operand box. Enter fills in all four results and
+    // equations with a signed difference and checks no answer; every other
+    // code does nothing.
+    void operandKeyPress(char16_t code);
+
+    // OPNIEUW: every box becomes one blank and every answer box is shown.
+    void reset();
+
+private:
+    [[nodiscard]] bool operandsAreNumbers();
+    [[nodiscard]] double read(Box box) const;
+    [[nodiscard]] bool firstIsLarger() const;
+    [[nodiscard]] bool divisorIsZero() const;
+
+    void writeResult(Box box, double value);
+    void sumResult();
+    void differenceResult();
+    void signedDifferenceResult();
+    void productResult();
+    void quotientResult();
+
+    void writeEquation(Box equation, Box left, std::u16string_view operatorText, Box right,
+                       Box result);
+    void sumEquation();
+    void differenceEquation();
+    void signedDifferenceEquation();
+    void productEquation();
+    void quotientEquation();
+
+    void checkAnswer(Box result, Box answer);
+
+    WindowOperations& window_;
+    const RegionalSettings& settings_;
+};
+
+} // namespace exercise

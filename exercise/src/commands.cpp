@@ -1,0 +1,179 @@
+#include "exercise/commands.h"
+
+#include "exercise/arithmetic.h"
+
+#include <string>
+
+namespace exercise {
+
+// ---------------------------------------------------------------------------
+// Shared steps
+
+bool Commands::operandsAreNumbers() {
+    // The first operand is always tested first, and one message is enough.
+    for (const Box box : {Box::Text1, Box::Text2}) {
+        if (!isNumber(window_.text(box), settings_.numberFormat())) {
+            window_.showMessage(kNoNumberPrompt, kNoNumberTitle, kMessageCritical);
+            return false;
+        }
+    }
+    return true;
+}
+
+double Commands::read(Box box) const { return readPointNumber(window_.text(box)); }
+
+bool Commands::firstIsLarger() const { return read(Box::Text2) < read(Box::Text1); }
+
+// The zero test reads the divisor by the regional settings, unlike the
+// division itself, which reads it with the point reader.
+bool Commands::divisorIsZero() const {
+    const auto divisor = readLocaleNumber(window_.text(Box::Text2), settings_.numberFormat());
+    // The operand check has passed, so the divisor is a number; should it not
+    // be, the division is not attempted.
+    return !divisor || *divisor == 0.0;
+}
+
+void Commands::writeResult(Box box, double value) {
+    window_.setText(box, formatResult(value, settings_.numberFormat()));
+}
+
+void Commands::writeEquation(Box equation, Box left, std::u16string_view operatorText, Box right,
+                             Box result) {
+    std::u16string line = window_.text(left);
+    line += operatorText;
+    line += window_.text(right);
+    line += u" = ";
+    line += window_.text(result);
+    window_.setText(equation, line);
+}
+
+// Compares the texts as the boxes hold them, not the computed value. Only
+// ever hides: a wrong answer leaves the box as it is.
+void Commands::checkAnswer(Box result, Box answer) {
+    if (read(result) == read(answer))
+        window_.setAnswerVisible(answer, false);
+}
+
+// ---------------------------------------------------------------------------
+// Result and equation steps of each operation
+
+void Commands::sumResult() { writeResult(Box::Text3, add(read(Box::Text1), read(Box::Text2))); }
+
+void Commands::differenceResult() {
+    if (firstIsLarger())
+        writeResult(Box::Text4, subtract(read(Box::Text1), read(Box::Text2)));
+    else
+        writeResult(Box::Text4, subtract(read(Box::Text2), read(Box::Text1)));
+}
+
+void Commands::signedDifferenceResult() {
+    writeResult(Box::Text4, subtract(read(Box::Text1), read(Box::Text2)));
+}
+
+void Commands::productResult() {
+    writeResult(Box::Text5, multiply(read(Box::Text1), read(Box::Text2)));
+}
+
+void Commands::quotientResult() {
+    if (divisorIsZero())
+        window_.setText(Box::Text6, kZeroDivisorResult);
+    window_.setText(Box::Text11, divisorIsZero() ? kZeroDivisorNotice : kBlankNotice);
+    if (!divisorIsZero())
+        writeResult(Box::Text6, divide(read(Box::Text1), read(Box::Text2)));
+}
+
+void Commands::sumEquation() { writeEquation(Box::Text7, Box::Text1, u" + ", Box::Text2, Box::Text3); }
+
+// The larger operand first; with equal operands the second.
+void Commands::differenceEquation() {
+    if (firstIsLarger())
+        writeEquation(Box::Text8, Box::Text1, u" - ", Box::Text2, Box::Text4);
+    else
+        writeEquation(Box::Text8, Box::Text2, u" - ", Box::Text1, Box::Text4);
+}
+
+void Commands::signedDifferenceEquation() {
+    writeEquation(Box::Text8, Box::Text1, u" - ", Box::Text2, Box::Text4);
+}
+
+void Commands::productEquation() {
+    writeEquation(Box::Text9, Box::Text1, u" x ", Box::Text2, Box::Text5);
+}
+
+void Commands::quotientEquation() {
+    writeEquation(Box::Text10, Box::Text1, u" : ", Box::Text2, Box::Text6);
+}
+
+// ---------------------------------------------------------------------------
+// The commands
+
+void Commands::sum() {
+    if (!operandsAreNumbers())
+        return;
+    sumResult();
+    sumEquation();
+    checkAnswer(Box::Text3, Box::Text12);
+}
+
+void Commands::difference() {
+    if (!operandsAreNumbers())
+        return;
+    differenceResult();
+    differenceEquation();
+    checkAnswer(Box::Text4, Box::Text13);
+}
+
+void Commands::product() {
+    if (!operandsAreNumbers())
+        return;
+    productResult();
+    productEquation();
+    checkAnswer(Box::Text5, Box::Text14);
+}
+
+void Commands::quotient() {
+    if (!operandsAreNumbers())
+        return;
+    quotientResult();
+    quotientEquation();
+    checkAnswer(Box::Text6, Box::Text15);
+}
+
+void Commands::all() {
+    if (!operandsAreNumbers())
+        return;
+    sumResult();
+    differenceResult();
+    productResult();
+    quotientResult();
+    sumEquation();
+    differenceEquation();
+    productEquation();
+    quotientEquation();
+    checkAnswer(Box::Text3, Box::Text12);
+    checkAnswer(Box::Text4, Box::Text13);
+    checkAnswer(Box::Text5, Box::Text14);
+    checkAnswer(Box::Text6, Box::Text15);
+}
+
+void Commands::operandKeyPress(char16_t code) {
+    if (code != kEnterCode || !operandsAreNumbers())
+        return;
+    sumResult();
+    signedDifferenceResult();
+    productResult();
+    quotientResult();
+    sumEquation();
+    signedDifferenceEquation();
+    productEquation();
+    quotientEquation();
+}
+
+void Commands::reset() {
+    for (int box = 1; box <= kBoxCount; ++box)
+        window_.setText(static_cast<Box>(box), u" ");
+    for (const Box box : {Box::Text12, Box::Text13, Box::Text14, Box::Text15})
+        window_.setAnswerVisible(box, true);
+}
+
+} // namespace exercise

@@ -1,0 +1,466 @@
+#include "exercise/commands.h"
+
+#include "exercise/arithmetic.h"
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace exercise {
+namespace {
+
+using testing::FakeWindow;
+using testing::FixedSettings;
+using testing::Message;
+using testing::WindowState;
+using enum Box;
+
+// One exercise: a fresh window, regional settings and the commands on them.
+struct Exercise {
+    explicit Exercise(NumberFormat format = kEnglishFormat) : settings(format) {}
+
+    Exercise& operands(std::u16string_view first, std::u16string_view second) {
+        window.type(Text1, first);
+        window.type(Text2, second);
+        return *this;
+    }
+    Exercise& answer(Box box, std::u16string_view text) {
+        window.type(box, text);
+        return *this;
+    }
+    [[nodiscard]] std::u16string operator[](Box box) const { return window.text(box); }
+    [[nodiscard]] bool shown(Box box) const { return window.visible(box); }
+
+    FakeWindow window;
+    FixedSettings settings;
+    Commands commands{window, settings};
+};
+
+using Command = void (Commands::*)();
+const Command kButtons[] = {&Commands::all,     &Commands::sum,      &Commands::difference,
+                            &Commands::product, &Commands::quotient, &Commands::reset};
+const Command kExercises[] = {&Commands::all, &Commands::sum, &Commands::difference,
+                              &Commands::product, &Commands::quotient};
+
+void pressEnter(Commands& commands) { commands.operandKeyPress(kEnterCode); }
+
+FaultCondition faultOf(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const ArithmeticFault& fault) {
+        return fault.condition();
+    }
+    ADD_FAILURE() << "no arithmetic fault";
+    return FaultCondition::InvalidOperation;
+}
+
+const Message kNoNumber{u"Geef een getal", u"LET OP !", 16};
+
+// ---------------------------------------------------------------------------
+// The operand check
+
+TEST(OperandCheck, NoNumber_ShowsOneMessageAndChangesNothing) {
+    const std::pair<std::u16string_view, std::u16string_view> cases[] = {
+        {u"7", u""}, {u"", u"7"}, {u"", u""}, {u" ", u"1"}, {u"1", u"12ab"},
+        {u"x", u"y"}, {u"1,5,5", u"1"}, {u"-", u"2"}, {u"&H", u"2"},
+    };
+    for (const auto& [first, second] : cases) {
+        std::vector<std::function<void(Commands&)>> commands{pressEnter};
+        for (const Command command : kExercises)
+            commands.emplace_back([command](Commands& c) { (c.*command)(); });
+        for (const auto& run : commands) {
+            Exercise exercise(kDutchFormat);
+            exercise.operands(first, second).answer(Text12, u"8");
+            const WindowState before = exercise.window.state();
+            run(exercise.commands);
+            EXPECT_EQ(exercise.window.state(), before);
+            EXPECT_EQ(exercise.window.messages(), std::vector<Message>{kNoNumber});
+        }
+    }
+}
+
+TEST(OperandCheck, KeysOtherThanEnter_DoNothing) {
+    for (const char16_t code : {u'a', u'1', char16_t{8}, char16_t{10}, char16_t{27}, char16_t{0}}) {
+        Exercise exercise;
+        exercise.operands(u"", u"");
+        const WindowState before = exercise.window.state();
+        exercise.commands.operandKeyPress(code);
+        EXPECT_EQ(exercise.window.state(), before);
+        EXPECT_TRUE(exercise.window.messages().empty());
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Single operations
+
+TEST(Sum, RightAnswer_WritesResultAndEquationAndHidesAnswer) {
+    Exercise exercise;
+    exercise.operands(u"1.5", u"1").answer(Text12, u"2.5");
+    exercise.commands.sum();
+    EXPECT_EQ(exercise[Text3], u"2.5");
+    EXPECT_EQ(exercise[Text7], u"1.5 + 1 = 2.5");
+    EXPECT_FALSE(exercise.shown(Text12));
+}
+
+TEST(Sum, OperandsAreWrittenAsTyped) {
+    Exercise exercise;
+    exercise.operands(u"3.0", u" 5").answer(Text12, u"9");
+    exercise.commands.sum();
+    EXPECT_EQ(exercise[Text3], u"8");
+    EXPECT_EQ(exercise[Text7], u"3.0 +  5 = 8");
+    EXPECT_TRUE(exercise.shown(Text12));
+}
+
+TEST(Sum, AnswerIsReadByItsLeadingNumber) {
+    Exercise exercise;
+    exercise.operands(u"3", u"5").answer(Text12, u"8abc");
+    exercise.commands.sum();
+    EXPECT_FALSE(exercise.shown(Text12));
+}
+
+TEST(Sum, TouchesOnlyItsOwnBoxes) {
+    Exercise exercise;
+    exercise.operands(u"3", u"5").answer(Text12, u"8").answer(Text13, u"2");
+    WindowState expected = exercise.window.state();
+    exercise.commands.sum();
+    expected.texts[2] = u"8";
+    expected.texts[6] = u"3 + 5 = 8";
+    expected.visible[11] = false;
+    EXPECT_EQ(exercise.window.state(), expected);
+}
+
+TEST(Difference, LargerOperandComesFirst) {
+    struct Case {
+        std::u16string_view first, second, result, equation;
+    };
+    const Case cases[] = {
+        {u"3", u"8", u"5", u"8 - 3 = 5"},
+        {u"8", u"3", u"5", u"8 - 3 = 5"},
+        {u"4", u"4", u"0", u"4 - 4 = 0"},
+        {u"-2", u"-7", u"5", u"-2 - -7 = 5"},
+        {u"4.0", u"4", u"0", u"4 - 4.0 = 0"}, // equal: the second operand first
+    };
+    for (const auto& c : cases) {
+        Exercise exercise;
+        exercise.operands(c.first, c.second);
+        exercise.commands.difference();
+        EXPECT_EQ(exercise[Text4], c.result);
+        EXPECT_EQ(exercise[Text8], c.equation);
+        EXPECT_EQ(exercise.shown(Text13), c.result != u"0") << "an empty answer reads as 0";
+    }
+}
+
+TEST(Product, WritesLargeResultsInExponentForm) {
+    Exercise exercise;
+    exercise.operands(u"9E99", u"9E99").answer(Text14, u"8.1E199");
+    exercise.commands.product();
+    EXPECT_EQ(exercise[Text5], u"8.1E+199");
+    EXPECT_EQ(exercise[Text9], u"9E99 x 9E99 = 8.1E+199");
+    EXPECT_FALSE(exercise.shown(Text14));
+}
+
+TEST(Quotient, ResultBoxKeepsTenCharacters_AnswerComparedAsItReadsBack) {
+    Exercise exercise;
+    exercise.operands(u"1", u"3").answer(Text15, u"0.33333333");
+    exercise.commands.quotient();
+    EXPECT_EQ(exercise[Text6], u"0.33333333");
+    EXPECT_EQ(exercise[Text10], u"1 : 3 = 0.33333333");
+    EXPECT_EQ(exercise[Text11], u" ");
+    EXPECT_FALSE(exercise.shown(Text15));
+
+    Exercise close;
+    close.operands(u"1", u"3").answer(Text15, u"0.333");
+    close.commands.quotient();
+    EXPECT_TRUE(close.shown(Text15));
+}
+
+// Cutting 1.42857142857143E-06 to ten characters drops its exponent; the
+// check compares with what the box holds.
+TEST(Quotient, CutResultLosesItsExponent_AnswerComparedWithTheCutText) {
+    Exercise exercise;
+    exercise.operands(u"1", u"7E5").answer(Text15, u"1.42857142");
+    exercise.commands.quotient();
+    EXPECT_EQ(exercise[Text6], u"1.42857142");
+    EXPECT_EQ(exercise[Text10], u"1 : 7E5 = 1.42857142");
+    EXPECT_FALSE(exercise.shown(Text15));
+}
+
+TEST(Quotient, ByZero_WritesErrorAndNotice) {
+    Exercise exercise;
+    exercise.operands(u"5", u"0").answer(Text15, u"");
+    exercise.commands.quotient();
+    EXPECT_EQ(exercise[Text6], u"Error");
+    EXPECT_EQ(exercise[Text11], u"Delen door nul is niet mogelijk");
+    EXPECT_EQ(exercise[Text10], u"5 : 0 = Error");
+    EXPECT_FALSE(exercise.shown(Text15)) << "Error reads as 0, and so does an empty answer";
+
+    exercise.operands(u"6", u"3");
+    exercise.commands.quotient();
+    EXPECT_EQ(exercise[Text6], u"2");
+    EXPECT_EQ(exercise[Text11], u" ");
+    EXPECT_EQ(exercise[Text10], u"6 : 3 = 2");
+}
+
+TEST(Quotient, ByZero_KeepsAWrongAnswerShown) {
+    Exercise exercise;
+    exercise.operands(u"5", u"-0,0").answer(Text15, u"5");
+    exercise.commands.quotient();
+    EXPECT_EQ(exercise[Text6], u"Error");
+    EXPECT_TRUE(exercise.shown(Text15));
+}
+
+TEST(AnswerCheck, HiddenAnswerStaysHidden) {
+    Exercise exercise;
+    exercise.operands(u"3", u"5").answer(Text12, u"8");
+    exercise.commands.sum();
+    ASSERT_FALSE(exercise.shown(Text12));
+    exercise.operands(u"1", u"1");
+    exercise.commands.sum();
+    exercise.commands.all();
+    pressEnter(exercise.commands);
+    EXPECT_FALSE(exercise.shown(Text12));
+    EXPECT_EQ(exercise[Text12], u"8") << "a hidden box keeps its text";
+}
+
+// ---------------------------------------------------------------------------
+// Regional settings
+
+TEST(RegionalSettings, Dutch_CommaResultReadsBackAsItsWholePart) {
+    Exercise right(kDutchFormat);
+    right.operands(u"1.5", u"1").answer(Text12, u"2");
+    right.commands.sum();
+    EXPECT_EQ(right[Text3], u"2,5");
+    EXPECT_EQ(right[Text7], u"1.5 + 1 = 2,5");
+    EXPECT_FALSE(right.shown(Text12));
+
+    Exercise wrong(kDutchFormat);
+    wrong.operands(u"1.5", u"1").answer(Text12, u"2.5");
+    wrong.commands.sum();
+    EXPECT_TRUE(wrong.shown(Text12));
+}
+
+TEST(RegionalSettings, Dutch_CommaOperandIsReadUpToTheComma) {
+    Exercise exercise(kDutchFormat);
+    exercise.operands(u"2,5", u"1");
+    exercise.commands.product();
+    EXPECT_EQ(exercise[Text5], u"2");
+    EXPECT_EQ(exercise[Text9], u"2,5 x 1 = 2");
+}
+
+// The zero test reads the divisor by the regional settings: 1.5 is 15 in
+// Dutch, so the division goes ahead and uses 1.5.
+TEST(RegionalSettings, Dutch_ZeroTestReadsGroupingButDivisionUsesThePoint) {
+    Exercise exercise(kDutchFormat);
+    exercise.operands(u"3", u"1.5");
+    exercise.commands.quotient();
+    EXPECT_EQ(exercise[Text6], u"2");
+    EXPECT_EQ(exercise[Text11], u" ");
+}
+
+TEST(RegionalSettings, English_GroupedOperandReadsUpToTheComma) {
+    Exercise exercise(kEnglishFormat);
+    exercise.operands(u"1,00", u"2");
+    exercise.commands.sum();
+    EXPECT_EQ(exercise[Text3], u"3");
+}
+
+// ---------------------------------------------------------------------------
+// The arithmetic fault: a divisor that is non-zero by the regional settings
+// and zero by the point reader.
+
+TEST(ArithmeticFault, Quotient_StopsBeforeItsResult) {
+    for (const NumberFormat format : {kDutchFormat, kEnglishFormat}) {
+        Exercise exercise(format);
+        exercise.operands(u"5", u"0,5").answer(Text15, u":");
+        exercise.window.setText(Text11, u"Delen door nul is niet mogelijk");
+        WindowState expected = exercise.window.state();
+        EXPECT_EQ(faultOf([&] { exercise.commands.quotient(); }), FaultCondition::DivisionByZero);
+        expected.texts[10] = u" "; // the notice was written before the division
+        EXPECT_EQ(exercise.window.state(), expected);
+    }
+}
+
+TEST(ArithmeticFault, ZeroByZero_IsAnInvalidOperation) {
+    Exercise exercise(kDutchFormat);
+    exercise.operands(u"0", u"0,5");
+    EXPECT_EQ(faultOf([&] { exercise.commands.quotient(); }), FaultCondition::InvalidOperation);
+}
+
+TEST(ArithmeticFault, All_KeepsTheResultsBeforeTheDivisionAndWritesNoEquation) {
+    Exercise exercise(kDutchFormat);
+    exercise.operands(u"4", u"0,5").answer(Text12, u"4");
+    exercise.window.clearLog();
+    EXPECT_EQ(faultOf([&] { exercise.commands.all(); }), FaultCondition::DivisionByZero);
+    EXPECT_EQ(exercise[Text3], u"4");
+    EXPECT_EQ(exercise[Text4], u"4");
+    EXPECT_EQ(exercise[Text5], u"0");
+    EXPECT_EQ(exercise[Text6], u":");
+    EXPECT_EQ(exercise[Text11], u" ");
+    EXPECT_EQ(exercise.window.log(),
+              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11"}));
+    EXPECT_TRUE(exercise.shown(Text12)) << "no answer check after the fault";
+}
+
+TEST(ArithmeticFault, Enter_KeepsTheResultsBeforeTheDivision) {
+    Exercise exercise(kEnglishFormat);
+    exercise.operands(u"3", u"0,5");
+    exercise.window.clearLog();
+    EXPECT_EQ(faultOf([&] { pressEnter(exercise.commands); }), FaultCondition::DivisionByZero);
+    EXPECT_EQ(exercise[Text4], u"3");
+    EXPECT_EQ(exercise.window.log(),
+              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11"}));
+}
+
+// ---------------------------------------------------------------------------
+// All operations at once
+
+TEST(All, WritesAllResultsThenAllEquationsThenChecksAllAnswers) {
+    Exercise exercise;
+    exercise.operands(u"8", u"3")
+        .answer(Text12, u"11")
+        .answer(Text13, u"-5")
+        .answer(Text14, u"24")
+        .answer(Text15, u"2.66666666");
+    exercise.window.clearLog();
+    exercise.commands.all();
+    EXPECT_EQ(exercise[Text3], u"11");
+    EXPECT_EQ(exercise[Text4], u"5");
+    EXPECT_EQ(exercise[Text5], u"24");
+    EXPECT_EQ(exercise[Text6], u"2.66666666");
+    EXPECT_EQ(exercise[Text11], u" ");
+    EXPECT_EQ(exercise[Text7], u"8 + 3 = 11");
+    EXPECT_EQ(exercise[Text8], u"8 - 3 = 5");
+    EXPECT_EQ(exercise[Text9], u"8 x 3 = 24");
+    EXPECT_EQ(exercise[Text10], u"8 : 3 = 2.66666666");
+    EXPECT_FALSE(exercise.shown(Text12));
+    EXPECT_TRUE(exercise.shown(Text13)) << "the difference is never negative";
+    EXPECT_FALSE(exercise.shown(Text14));
+    EXPECT_FALSE(exercise.shown(Text15));
+    EXPECT_EQ(exercise.window.log(),
+              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11",
+                                        "set Text6", "set Text7", "set Text8", "set Text9",
+                                        "set Text10", "hide Text12", "hide Text14",
+                                        "hide Text15"}));
+}
+
+TEST(All, ByZero_WritesErrorAndHidesAnAnswerReadingAsZero) {
+    Exercise exercise;
+    exercise.operands(u"5", u"0");
+    exercise.commands.all();
+    EXPECT_EQ(exercise[Text6], u"Error");
+    EXPECT_EQ(exercise[Text11], u"Delen door nul is niet mogelijk");
+    EXPECT_EQ(exercise[Text10], u"5 : 0 = Error");
+    EXPECT_EQ(exercise[Text8], u"5 - 0 = 5");
+    EXPECT_FALSE(exercise.shown(Text15));
+    EXPECT_TRUE(exercise.shown(Text12));
+}
+
+TEST(Enter, SignedDifferenceAndNoAnswerChecks) {
+    Exercise exercise;
+    exercise.operands(u"3", u"8").answer(Text12, u"11").answer(Text13, u"-5");
+    exercise.window.clearLog();
+    pressEnter(exercise.commands);
+    EXPECT_EQ(exercise[Text3], u"11");
+    EXPECT_EQ(exercise[Text4], u"-5");
+    EXPECT_EQ(exercise[Text5], u"24");
+    EXPECT_EQ(exercise[Text6], u"0.375");
+    EXPECT_EQ(exercise[Text8], u"3 - 8 = -5");
+    EXPECT_EQ(exercise[Text10], u"3 : 8 = 0.375");
+    EXPECT_TRUE(exercise.shown(Text12));
+    EXPECT_TRUE(exercise.shown(Text13));
+    EXPECT_EQ(exercise.window.log(),
+              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11",
+                                        "set Text6", "set Text7", "set Text8", "set Text9",
+                                        "set Text10"}));
+}
+
+// ---------------------------------------------------------------------------
+// Starting over
+
+TEST(Reset, BlanksEveryBoxAndShowsEveryAnswer) {
+    Exercise exercise;
+    exercise.operands(u"6", u"3").answer(Text12, u"9").answer(Text15, u"2");
+    exercise.commands.all();
+    ASSERT_FALSE(exercise.shown(Text12));
+    exercise.commands.reset();
+    for (int box = 1; box <= kBoxCount; ++box)
+        EXPECT_EQ(exercise[static_cast<Box>(box)], u" ") << box;
+    for (const Box box : {Text12, Text13, Text14, Text15})
+        EXPECT_TRUE(exercise.shown(box));
+    const WindowState afterOne = exercise.window.state();
+    exercise.commands.reset();
+    EXPECT_EQ(exercise.window.state(), afterOne);
+}
+
+TEST(Reset, ThenAnExercise_BlankOperandsAskForANumber) {
+    Exercise exercise;
+    exercise.commands.reset();
+    exercise.commands.sum();
+    EXPECT_EQ(exercise.window.messages(), std::vector<Message>{kNoNumber});
+}
+
+TEST(Reset, ThenAnExercise_BlankBesideTheNumberIsKeptAndReadsAsZeroInAnswers) {
+    Exercise exercise;
+    exercise.commands.reset();
+    exercise.operands(u" 4", u" 4");
+    exercise.commands.difference();
+    EXPECT_EQ(exercise[Text4], u"0");
+    EXPECT_EQ(exercise[Text8], u" 4 -  4 = 0");
+    EXPECT_FALSE(exercise.shown(Text13)) << "the blank answer reads as 0";
+    EXPECT_TRUE(exercise.shown(Text12));
+}
+
+// ---------------------------------------------------------------------------
+// Every pair of operands from a small set, every command, both settings:
+// the window stays within its rules.
+
+TEST(Invariants, EveryOperandPairAndCommand) {
+    const std::u16string_view operands[] = {u"",    u" ",   u"0",    u"-0",  u"3",   u"8",
+                                            u"1.5", u"0,5", u"2,5",  u"1E99", u"&HF", u"x",
+                                            u"-9E9", u".5", u"1E-9", u"0E5"};
+    std::size_t runs = 0;
+    for (const NumberFormat format : {kEnglishFormat, kDutchFormat}) {
+        for (const auto first : operands) {
+            for (const auto second : operands) {
+                for (std::size_t command = 0; command <= std::size(kButtons); ++command) {
+                    Exercise exercise(format);
+                    exercise.operands(first, second).answer(Text13, u"0");
+                    const WindowState before = exercise.window.state();
+                    const bool numbers = isNumber(first, format) && isNumber(second, format);
+                    try {
+                        if (command == std::size(kButtons))
+                            pressEnter(exercise.commands);
+                        else
+                            (exercise.commands.*kButtons[command])();
+                    } catch (const ArithmeticFault&) {
+                        EXPECT_TRUE(numbers);
+                    }
+                    ++runs;
+                    const WindowState& after = exercise.window.state();
+                    const bool reset =
+                        command < std::size(kButtons) && kButtons[command] == &Commands::reset;
+                    for (int i = 0; i < kBoxCount; ++i) {
+                        const auto box = static_cast<Box>(i + 1);
+                        const std::size_t limit = maximumLength(box);
+                        EXPECT_TRUE(limit == 0 || after.texts[static_cast<std::size_t>(i)].size() <= limit);
+                    }
+                    if (!reset && !numbers) {
+                        EXPECT_EQ(after, before);
+                        EXPECT_EQ(exercise.window.messages().size(), 1u);
+                    }
+                    if (!reset) {
+                        for (const std::string& entry : exercise.window.log())
+                            EXPECT_NE(entry.rfind("show", 0), 0u) << "only the reset shows a box";
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(runs, 2u * std::size(operands) * std::size(operands) * (std::size(kButtons) + 1));
+}
+
+} // namespace
+} // namespace exercise

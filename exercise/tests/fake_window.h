@@ -1,0 +1,93 @@
+// A window for the commands to run against: fifteen texts kept within their
+// maximum lengths, the visibility of the answer boxes, the messages shown,
+// and a log of every change in the order it was made.
+#pragma once
+
+#include "exercise/window.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace exercise::testing {
+
+struct Message {
+    std::u16string prompt;
+    std::u16string title;
+    int style;
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+// Everything a command can change, for comparing before and after.
+struct WindowState {
+    std::array<std::u16string, kBoxCount> texts;
+    std::array<bool, kBoxCount> visible;
+
+    friend bool operator==(const WindowState&, const WindowState&) = default;
+};
+
+class FakeWindow final : public WindowOperations {
+public:
+    // The window as the program starts: the result boxes hold the operator
+    // signs, every other box is empty and every answer box is shown.
+    FakeWindow() {
+        state_.visible.fill(true);
+        state_.texts[2] = u"+";
+        state_.texts[3] = u"-";
+        state_.texts[4] = u"x";
+        state_.texts[5] = u":";
+    }
+
+    [[nodiscard]] std::u16string text(Box box) const override { return state_.texts[index(box)]; }
+
+    void setText(Box box, std::u16string_view text) override {
+        const std::size_t limit = maximumLength(box);
+        state_.texts[index(box)] = limit > 0 ? text.substr(0, limit) : text;
+        log_.push_back("set " + name(box));
+    }
+
+    void setAnswerVisible(Box box, bool visible) override {
+        if (!isAnswerBox(box))
+            return;
+        state_.visible[index(box)] = visible;
+        log_.push_back((visible ? "show " : "hide ") + name(box));
+    }
+
+    void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override {
+        messages_.push_back({std::u16string(prompt), std::u16string(title), style});
+        log_.push_back("message");
+    }
+
+    // What a pupil does: type into a box, within its maximum length.
+    void type(Box box, std::u16string_view text) {
+        const std::size_t limit = maximumLength(box);
+        state_.texts[index(box)] = limit > 0 ? text.substr(0, limit) : text;
+    }
+
+    [[nodiscard]] bool visible(Box box) const { return state_.visible[index(box)]; }
+    [[nodiscard]] const WindowState& state() const { return state_; }
+    [[nodiscard]] const std::vector<Message>& messages() const { return messages_; }
+    [[nodiscard]] const std::vector<std::string>& log() const { return log_; }
+    void clearLog() { log_.clear(); }
+
+    static std::string name(Box box) { return "Text" + std::to_string(static_cast<int>(box)); }
+
+private:
+    static std::size_t index(Box box) { return static_cast<std::size_t>(box) - 1; }
+
+    WindowState state_;
+    std::vector<Message> messages_;
+    std::vector<std::string> log_;
+};
+
+class FixedSettings final : public RegionalSettings {
+public:
+    explicit FixedSettings(NumberFormat format) : format_(format) {}
+    [[nodiscard]] NumberFormat numberFormat() const override { return format_; }
+
+private:
+    NumberFormat format_;
+};
+
+} // namespace exercise::testing
