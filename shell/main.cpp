@@ -1,12 +1,15 @@
+#include "form1.h"
+#include "regional_settings.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cijferwerf"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Cijferwerf"));
-    window.show();
+
+    const SystemRegionalSettings settings;
+    Form1 form(settings);
+    form.show();
     return QApplication::exec();
 }

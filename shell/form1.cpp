@@ -1,0 +1,384 @@
+#include "form1.h"
+
+#include "exercise/arithmetic.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+using exercise::Box;
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The window description
+
+// Positions and sizes are in twips, 15 to a pixel at 96 dots per inch.
+constexpr int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+constexpr int kClientWidth = 6735;
+constexpr int kClientHeight = 4290;
+constexpr int kScreenLeft = 3060;
+constexpr int kScreenTop = 3735;
+
+constexpr QRgb kLightGreen = 0x80FF80;
+constexpr QRgb kBrightGreen = 0x00FF00;
+constexpr QRgb kRed = 0xFF0000;
+
+// A colour is fixed, or the colour that the desktop's palette gives a role.
+struct Colour {
+    std::optional<QRgb> fixed;
+    QPalette::ColorRole role = QPalette::NoRole;
+
+    [[nodiscard]] QColor resolve(const QPalette& palette) const {
+        return fixed ? QColor(*fixed) : palette.color(QPalette::Active, role);
+    }
+};
+
+constexpr Colour fixedColour(QRgb rgb) { return {rgb, QPalette::NoRole}; }
+constexpr Colour systemColour(QPalette::ColorRole role) { return {std::nullopt, role}; }
+
+// The desktop's colour roles, as this toolkit names them.
+constexpr Colour kWindowBackground = systemColour(QPalette::Base);
+constexpr Colour kWindowText = systemColour(QPalette::Text);
+constexpr Colour kButtonFace = systemColour(QPalette::Button);
+constexpr Colour kButtonText = systemColour(QPalette::ButtonText);
+constexpr Colour kMenuText = systemColour(QPalette::WindowText);
+constexpr Colour kActiveTitleBar = systemColour(QPalette::Highlight);
+
+enum class Kind { Label, Button, TextBox };
+enum class Edge { Sunken, Flat };
+enum class Input { Typing, ReadOnly, Disabled };
+
+// The looks and behaviour that the controls of one group share.
+struct Group {
+    Kind kind;
+    double pointSize;
+    bool bold;
+    Colour background;
+    Colour foreground;
+    Qt::Alignment alignment;
+    Edge edge = Edge::Sunken;
+    Input input = Input::Typing;
+};
+
+constexpr Group kOperandBox{Kind::TextBox, 8.25, false, kWindowBackground, kWindowText,
+                            Qt::AlignCenter};
+constexpr Group kAnswerBox{Kind::TextBox, 9.75, true, kWindowBackground, kWindowText,
+                           Qt::AlignCenter};
+// Always disabled, so the text shows in the palette's disabled text colour.
+constexpr Group kResultBox{Kind::TextBox,  12,          true, fixedColour(kBrightGreen),
+                           kMenuText,      Qt::AlignCenter, Edge::Sunken, Input::Disabled};
+constexpr Group kEquationBox{Kind::TextBox, 8.25,
+                             false,         fixedColour(kLightGreen),
+                             kWindowText,   Qt::AlignLeft | Qt::AlignVCenter,
+                             Edge::Flat,    Input::ReadOnly};
+constexpr Group kNoticeBox{Kind::TextBox,     8.25,
+                           false,             fixedColour(kLightGreen),
+                           fixedColour(kRed), Qt::AlignLeft | Qt::AlignVCenter,
+                           Edge::Flat,        Input::ReadOnly};
+constexpr Group kHeading{Kind::Label,      12, true, fixedColour(kLightGreen), kActiveTitleBar,
+                         Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kOperandCaption{Kind::Label, 9.75, false, fixedColour(kLightGreen), kButtonText,
+                                Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kInstruction{Kind::Label, 8.25, false, fixedColour(kLightGreen), kButtonText,
+                             Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kButton{Kind::Button, 9.75, true, kButtonFace, kButtonText, Qt::AlignCenter};
+
+struct Control {
+    const char* name;
+    const Group* group;
+    int left, top, width, height; // twips
+    const char16_t* text;         // caption or initial text
+    int maxLength;                // characters; 0 for none
+    int tabIndex;
+    const char16_t* accessibleName;
+};
+
+// clang-format off
+const Control kControls[] = {
+    // name      group             left   top  width height text                 max tab accessible name
+    {"Label3",   &kHeading,         120,  120, 2745, 285, u"CIJFERWERF",          0, 25, u"CIJFERWERF"},
+    {"Label8",   &kInstruction,     120,  480, 3585, 210, u"Kies twee getallen en vul de juiste antwoorden in", 0, 8, nullptr},
+    {"Label7",   &kInstruction,     120,  720, 2745, 210, u"(decimale getallen met punt intoetsen)", 0, 7, nullptr},
+    {"Label1",   &kOperandCaption,  600, 1080,  615, 360, u"getal 1",             0,  5, nullptr},
+    {"Text1",    &kOperandBox,     1320, 1080, 1000, 315, u"",                    4,  1, u"getal 1"},
+    {"Label2",   &kOperandCaption, 2760, 1080,  615, 360, u"getal 2",             0,  6, nullptr},
+    {"Text2",    &kOperandBox,     3480, 1080, 1000, 315, u"",                    4,  2, u"getal 2"},
+    {"Command1", &kButton,          120, 1920,  315, 1785, u"A\nL\nL\nE\nS",      0,  0, u"alles"},
+    {"Command2", &kButton,          480, 1920, 1200, 350, u"SOM",                 0, 16, u"som"},
+    {"Text12",   &kAnswerBox,      1800, 1920, 1000, 360, u"",                   10, 17, u"antwoord som"},
+    {"Text3",    &kResultBox,      2880, 1920, 1000, 350, u"+",                  10,  3, u"uitkomst som"},
+    {"Text7",    &kEquationBox,    3960, 1920, 2715, 350, u"",                    0,  9, u"berekening som"},
+    {"Command3", &kButton,          480, 2400, 1200, 350, u"VERSCHIL",            0, 21, u"verschil"},
+    {"Text13",   &kAnswerBox,      1800, 2400, 1000, 360, u"",                   10, 18, u"antwoord verschil"},
+    {"Text4",    &kResultBox,      2880, 2400, 1000, 350, u"-",                  10,  4, u"uitkomst verschil"},
+    {"Text8",    &kEquationBox,    3960, 2400, 2715, 350, u"",                    0, 10, u"berekening verschil"},
+    {"Command4", &kButton,          480, 2880, 1200, 350, u"PRODUCT",             0, 22, u"product"},
+    {"Text14",   &kAnswerBox,      1800, 2880, 1000, 360, u"",                   10, 19, u"antwoord product"},
+    {"Text5",    &kResultBox,      2880, 2880, 1000, 350, u"x",                  10, 14, u"uitkomst product"},
+    {"Text9",    &kEquationBox,    3960, 2880, 2715, 350, u"",                    0, 11, u"berekening product"},
+    {"Command5", &kButton,          480, 3360, 1200, 350, u"QUOTI\u00cbNT",      0, 23, u"quoti\u00ebnt"},
+    {"Text15",   &kAnswerBox,      1800, 3360, 1000, 360, u"",                   10, 20, u"antwoord quoti\u00ebnt"},
+    {"Text6",    &kResultBox,      2880, 3360, 1000, 350, u":",                  10, 15, u"uitkomst quoti\u00ebnt"},
+    {"Text10",   &kEquationBox,    3960, 3360, 2715, 350, u"",                    0, 12, u"berekening quoti\u00ebnt"},
+    {"Text11",   &kNoticeBox,      3960, 3720, 2715, 350, u"",                    0, 13, u"melding deling"},
+    {"Command6", &kButton,          120, 3840, 3735, 350, u"OPNIEUW",             0, 24, u"opnieuw"},
+};
+// clang-format on
+
+QString fromUtf16(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+QString fromUtf16(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
+
+QWidget* createControl(const Control& control, QWidget* parent) {
+    const Group& group = *control.group;
+    QWidget* widget = nullptr;
+    switch (group.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(fromUtf16(control.text), parent);
+        label->setAlignment(group.alignment);
+        label->setWordWrap(true);
+        label->setAutoFillBackground(true);
+        widget = label;
+        break;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(fromUtf16(control.text), parent);
+        // Enter presses a button that has the focus, as Space does; no
+        // button is the window's default.
+        button->setAutoDefault(true);
+        widget = button;
+        break;
+    }
+    case Kind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        if (control.maxLength > 0)
+            edit->setMaxLength(control.maxLength);
+        edit->setText(fromUtf16(control.text));
+        edit->setAlignment(group.alignment);
+        edit->setFrame(group.edge == Edge::Sunken);
+        edit->setReadOnly(group.input == Input::ReadOnly);
+        edit->setEnabled(group.input != Input::Disabled);
+        edit->setFocusPolicy(group.input == Input::Disabled ? Qt::NoFocus : Qt::StrongFocus);
+        widget = edit;
+        break;
+    }
+    }
+    widget->setObjectName(QLatin1String(control.name));
+    widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
+                        pixels(control.height));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(group.pointSize);
+    font.setBold(group.bold);
+    widget->setFont(font);
+    // A caption cut by its label's width can still be read in full.
+    if (group.kind == Kind::Label &&
+        QFontMetrics(font).horizontalAdvance(fromUtf16(control.text)) > widget->width())
+        widget->setToolTip(fromUtf16(control.text));
+    widget->setAccessibleName(control.accessibleName ? fromUtf16(control.accessibleName)
+                                                     : fromUtf16(control.text));
+    return widget;
+}
+
+// The colours of one control, from the application's palette as it is now.
+void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
+    QPalette palette = system;
+    const QColor background = group.background.resolve(system);
+    const QColor foreground = group.foreground.resolve(system);
+    switch (group.kind) {
+    case Kind::Label:
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, foreground);
+        break;
+    case Kind::Button:
+        palette.setColor(QPalette::Button, background);
+        palette.setColor(QPalette::ButtonText, foreground);
+        break;
+    case Kind::TextBox:
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Text, foreground);
+        // A disabled box keeps its background but writes in the
+        // palette's disabled text colour.
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         system.color(QPalette::Disabled, QPalette::Text));
+        break;
+    }
+    widget->setPalette(palette);
+}
+
+QMessageBox::Icon iconOfStyle(int style) {
+    switch (style & 0x70) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+// The character code of a key stroke that produces a character, or 0.
+char16_t keyAscii(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        return event.text().isEmpty() ? char16_t{0} : event.text().front().unicode();
+    }
+}
+
+} // namespace
+
+Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
+    : QWidget(parent), commands_(*this, settings) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Cijferwerf"));
+    setWindowIcon(QIcon(QStringLiteral(":/cijferwerf.ico")));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    setAutoFillBackground(true);
+    // The client area's top-left corner at its fixed place on the screen.
+    setGeometry(pixels(kScreenLeft), pixels(kScreenTop), pixels(kClientWidth),
+                pixels(kClientHeight));
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const Control& control : kControls) {
+        QWidget* widget = createControl(control, this);
+        // Only controls that take the focus can be chained; labels and the
+        // disabled result boxes are passed over.
+        if (widget->focusPolicy() & Qt::TabFocus)
+            tabOrder.emplace_back(control.tabIndex, widget);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            const int number = QLatin1String(control.name).mid(4).toInt();
+            boxes_[static_cast<std::size_t>(number - 1)] = edit;
+        }
+    }
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    tabOrder.front().second->setFocus();
+
+    applyColours();
+
+    const auto command = [this](const char* name) { return findChild<QPushButton*>(QLatin1String(name)); };
+    connect(command("Command1"), &QPushButton::clicked, this, &Form1::command1Click);
+    connect(command("Command2"), &QPushButton::clicked, this, &Form1::command2Click);
+    connect(command("Command3"), &QPushButton::clicked, this, &Form1::command3Click);
+    connect(command("Command4"), &QPushButton::clicked, this, &Form1::command4Click);
+    connect(command("Command5"), &QPushButton::clicked, this, &Form1::command5Click);
+    connect(command("Command6"), &QPushButton::clicked, this, &Form1::command6Click);
+    box(Box::Text1)->installEventFilter(this);
+    box(Box::Text2)->installEventFilter(this);
+}
+
+// ---------------------------------------------------------------------------
+// Window operations
+
+QLineEdit* Form1::box(Box box) const { return boxes_[static_cast<std::size_t>(box) - 1]; }
+
+std::u16string Form1::text(Box which) const {
+    const QString text = box(which)->text();
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The box itself cuts the text to its maximum length. The caret goes to the
+// start, so a text wider than its box shows its beginning, where the
+// significant digits are.
+void Form1::setText(Box which, std::u16string_view text) {
+    QLineEdit* edit = box(which);
+    edit->setText(fromUtf16(text));
+    edit->setCursorPosition(0);
+}
+
+void Form1::setAnswerVisible(Box which, bool visible) {
+    if (exercise::isAnswerBox(which))
+        box(which)->setVisible(visible);
+}
+
+void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, int style) {
+    QMessageBox message(iconOfStyle(style), fromUtf16(title), fromUtf16(prompt), QMessageBox::Ok,
+                        this);
+    message.exec();
+}
+
+// ---------------------------------------------------------------------------
+// Events
+
+void Form1::command1Click() { dispatch([this] { commands_.all(); }); }
+void Form1::command2Click() { dispatch([this] { commands_.sum(); }); }
+void Form1::command3Click() { dispatch([this] { commands_.difference(); }); }
+void Form1::command4Click() { dispatch([this] { commands_.product(); }); }
+void Form1::command5Click() { dispatch([this] { commands_.quotient(); }); }
+void Form1::command6Click() { dispatch([this] { commands_.reset(); }); }
+void Form1::text1KeyPress(char16_t code) { dispatch([=, this] { commands_.operandKeyPress(code); }); }
+void Form1::text2KeyPress(char16_t code) { dispatch([=, this] { commands_.operandKeyPress(code); }); }
+
+// Every key stroke that produces a character in an operand box is handed to
+// its handler before the box takes it; the key then goes on unchanged.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        if (const char16_t code = keyAscii(*static_cast<QKeyEvent*>(event)); code != 0) {
+            if (watched == box(Box::Text1))
+                text1KeyPress(code);
+            else if (watched == box(Box::Text2))
+                text2KeyPress(code);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::dispatch(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const exercise::ArithmeticFault& fault) {
+        const QString text = fault.condition() == exercise::FaultCondition::DivisionByZero
+                                 ? QStringLiteral("Rekenfout: deling door nul")
+                                 : QStringLiteral("Rekenfout: ongeldige bewerking");
+        QMessageBox::critical(this, QStringLiteral("Cijferwerf"), text);
+    } catch (const std::exception& error) {
+        QMessageBox::critical(this, QStringLiteral("Cijferwerf"),
+                              QStringLiteral("Interne fout: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Colours
+
+void Form1::changeEvent(QEvent* event) {
+    // The system colours follow the desktop's palette when it changes.
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
+}
+
+void Form1::applyColours() {
+    const QPalette system = QApplication::palette();
+    QPalette palette = system;
+    palette.setColor(QPalette::Window, QColor(kLightGreen));
+    setPalette(palette);
+    for (const Control& control : kControls)
+        ::applyColours(findChild<QWidget*>(QLatin1String(control.name)), *control.group, system);
+}

@@ -1,0 +1,51 @@
+// The one window of the program: 26 controls at fixed places, the window
+// operations that the exercises use, and the wiring of the eight events.
+#pragma once
+
+#include "exercise/commands.h"
+#include "exercise/window.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLineEdit;
+
+class Form1 final : public QWidget, public exercise::WindowOperations {
+    Q_OBJECT
+
+public:
+    explicit Form1(const exercise::RegionalSettings& settings, QWidget* parent = nullptr);
+
+    // Window operations
+    [[nodiscard]] std::u16string text(exercise::Box box) const override;
+    void setText(exercise::Box box, std::u16string_view text) override;
+    void setAnswerVisible(exercise::Box box, bool visible) override;
+    void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // The eight events, each handed to its command.
+    void command1Click();
+    void command2Click();
+    void command3Click();
+    void command4Click();
+    void command5Click();
+    void command6Click();
+    void text1KeyPress(char16_t keyAscii);
+    void text2KeyPress(char16_t keyAscii);
+
+    // Runs a command; an arithmetic fault that ends it is reported here and
+    // the program goes on with the boxes as they stand.
+    void dispatch(const std::function<void()>& command);
+
+    void applyColours();
+    [[nodiscard]] QLineEdit* box(exercise::Box box) const;
+
+    exercise::Commands commands_;
+    std::array<QLineEdit*, exercise::kBoxCount> boxes_{};
+};

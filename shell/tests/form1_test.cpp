@@ -1,0 +1,424 @@
+// The main window as the pupil meets it: places, looks, keyboard, limits,
+// message box and what a screen reader is told.
+#include "form1.h"
+#include "window_testing.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using exercise::Box;
+
+namespace {
+
+QRect twips(int left, int top, int width, int height) {
+    auto px = [](int t) { return qRound(t / 15.0); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QColor colourAt(const QImage& image, QPoint point) { return image.pixelColor(point); }
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    FixedRegionalSettings settings_;
+    std::unique_ptr<Form1> form_;
+
+    template <typename T = QWidget>
+    T* control(const char* name) const {
+        auto* widget = form_->findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+
+    // The name of the control that has the focus after each of count presses.
+    QStringList focusWalk(Qt::Key key, Qt::KeyboardModifiers modifiers, int count) {
+        QStringList names;
+        for (int i = 0; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            names << QApplication::focusWidget()->objectName();
+        }
+        return names;
+    }
+
+private slots:
+    void init() {
+        form_ = std::make_unique<Form1>(settings_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+    void cleanup() { form_.reset(); }
+
+    void window() {
+        QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Cijferwerf"));
+        QCOMPARE(form_->size(), QSize(449, 286));
+        QCOMPARE(form_->geometry().topLeft(), QPoint(204, 249));
+        QVERIFY(form_->isWindow());
+        QCOMPARE(form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 26);
+        QCOMPARE(form_->palette().color(QPalette::Window), QColor(0x80, 0xFF, 0x80));
+        const QList<QSize> sizes = form_->windowIcon().availableSizes();
+        QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)),
+                 "the icon carries both sizes");
+    }
+
+    void placeAndCaption_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("text");
+        auto row = [](const char* name, QRect rect, const QString& text) {
+            QTest::newRow(name) << QString::fromLatin1(name) << rect << text;
+        };
+        row("Label3", twips(120, 120, 2745, 285), "CIJFERWERF");
+        row("Label8", twips(120, 480, 3585, 210), "Kies twee getallen en vul de juiste antwoorden in");
+        row("Label7", twips(120, 720, 2745, 210), "(decimale getallen met punt intoetsen)");
+        row("Label1", twips(600, 1080, 615, 360), "getal 1");
+        row("Text1", twips(1320, 1080, 1000, 315), "");
+        row("Label2", twips(2760, 1080, 615, 360), "getal 2");
+        row("Text2", twips(3480, 1080, 1000, 315), "");
+        row("Command1", twips(120, 1920, 315, 1785), "A\nL\nL\nE\nS");
+        row("Command2", twips(480, 1920, 1200, 350), "SOM");
+        row("Command3", twips(480, 2400, 1200, 350), "VERSCHIL");
+        row("Command4", twips(480, 2880, 1200, 350), "PRODUCT");
+        row("Command5", twips(480, 3360, 1200, 350), QStringLiteral(u"QUOTIËNT"));
+        row("Command6", twips(120, 3840, 3735, 350), "OPNIEUW");
+        const int tops[] = {1920, 2400, 2880, 3360};
+        const char* signs[] = {"+", "-", "x", ":"};
+        for (int i = 0; i < 4; ++i) {
+            row(qPrintable(QStringLiteral("Text%1").arg(12 + i)), twips(1800, tops[i], 1000, 360), "");
+            row(qPrintable(QStringLiteral("Text%1").arg(3 + i)), twips(2880, tops[i], 1000, 350), signs[i]);
+            row(qPrintable(QStringLiteral("Text%1").arg(7 + i)), twips(3960, tops[i], 2715, 350), "");
+        }
+        row("Text11", twips(3960, 3720, 2715, 350), "");
+    }
+    void placeAndCaption() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        auto* widget = form_->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            QCOMPARE(label->text(), text);
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            QCOMPARE(button->text(), text);
+        else
+            QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), text);
+    }
+
+    void noOverlapsAllInside() {
+        const QList<QWidget*> controls = form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const QRect client = form_->rect();
+        for (QWidget* a : controls) {
+            QVERIFY2(client.contains(a->geometry()), qPrintable(a->objectName()));
+            for (QWidget* b : controls)
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
+        }
+    }
+
+    // Resizing moves and scales no control.
+    void resizeMovesNothing() {
+        const QRect before = control("Text11")->geometry();
+        form_->resize(900, 700);
+        QCOMPARE(control("Text11")->geometry(), before);
+    }
+
+    void fonts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("operand box") << "Text1" << 8.25 << false;
+        QTest::newRow("answer box") << "Text12" << 9.75 << true;
+        QTest::newRow("result box") << "Text3" << 12.0 << true;
+        QTest::newRow("equation box") << "Text7" << 8.25 << false;
+        QTest::newRow("notice box") << "Text11" << 8.25 << false;
+        QTest::newRow("heading") << "Label3" << 12.0 << true;
+        QTest::newRow("operand caption") << "Label1" << 9.75 << false;
+        QTest::newRow("instruction") << "Label8" << 8.25 << false;
+        QTest::newRow("hint") << "Label7" << 8.25 << false;
+        QTest::newRow("button") << "Command5" << 9.75 << true;
+    }
+    void fonts() {
+        QFETCH(QString, name);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        const QFont font = form_->findChild<QWidget*>(name)->font();
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(font.bold(), bold);
+        // Arial's metric-compatible stand-in on this platform.
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+    }
+
+    // What is drawn, not only what is set: the style must honour the colours.
+    void drawnColours_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("background");
+        const QColor light(0x80, 0xFF, 0x80), bright(0x00, 0xFF, 0x00);
+        const QColor base = QApplication::palette().color(QPalette::Base);
+        QTest::newRow("result box, disabled") << "Text3" << bright;
+        QTest::newRow("equation box, read-only") << "Text7" << light;
+        QTest::newRow("notice box, read-only") << "Text11" << light;
+        QTest::newRow("heading") << "Label3" << light;
+        QTest::newRow("operand caption") << "Label2" << light;
+        QTest::newRow("operand box") << "Text2" << base;
+        QTest::newRow("answer box") << "Text15" << base;
+        QTest::newRow("button") << "Command6"
+                                << QApplication::palette().color(QPalette::Button);
+    }
+    void drawnColours() {
+        QFETCH(QString, name);
+        QFETCH(QColor, background);
+        const QImage image = form_->grab().toImage();
+        const QRect rect = form_->findChild<QWidget*>(name)->geometry();
+        // Just inside the edge, clear of the text in the middle.
+        const QPoint inside(rect.left() + 4, rect.top() + rect.height() / 2);
+        if (name.startsWith("Command")) {
+            // A button face may be shaded; its colour must be near the role's.
+            const QColor drawn = colourAt(image, inside);
+            QVERIFY2(qAbs(drawn.lightness() - background.lightness()) < 40,
+                     qPrintable(drawn.name()));
+        } else {
+            QCOMPARE(colourAt(image, inside), background);
+        }
+    }
+
+    void textColours() {
+        const QPalette system = QApplication::palette();
+        QCOMPARE(box("Text11")->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::red));
+        QCOMPARE(box("Text7")->palette().color(QPalette::Active, QPalette::Text),
+                 system.color(QPalette::Text));
+        QCOMPARE(box("Text3")->palette().color(QPalette::Disabled, QPalette::Text),
+                 system.color(QPalette::Disabled, QPalette::Text));
+        QCOMPARE(control<QLabel>("Label3")->palette().color(QPalette::WindowText),
+                 system.color(QPalette::Highlight));
+        QCOMPARE(control<QLabel>("Label8")->palette().color(QPalette::WindowText),
+                 system.color(QPalette::ButtonText));
+    }
+
+    void edges() {
+        for (const char* name : {"Text1", "Text2", "Text12", "Text15"}) {
+            QVERIFY(box(name)->hasFrame());
+            QVERIFY(!box(name)->isReadOnly());
+            QVERIFY(box(name)->isEnabled());
+        }
+        for (const char* name : {"Text7", "Text8", "Text9", "Text10", "Text11"}) {
+            QVERIFY(!box(name)->hasFrame());
+            QVERIFY(box(name)->isReadOnly());
+        }
+        for (const char* name : {"Text3", "Text4", "Text5", "Text6"})
+            QVERIFY(!box(name)->isEnabled());
+        QCOMPARE(box("Text1")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(box("Text3")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(box("Text7")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    }
+
+    // The real boxes keep the same maximum lengths as the commands assume.
+    void maximumLengths() {
+        for (int i = 1; i <= exercise::kBoxCount; ++i) {
+            auto* edit = box(qPrintable(QStringLiteral("Text%1").arg(i)));
+            const auto limit = exercise::maximumLength(static_cast<Box>(i));
+            QCOMPARE(edit->maxLength(), limit == 0 ? 32767 : static_cast<int>(limit));
+        }
+    }
+
+    void maximumLengthByTyping() {
+        QTest::keyClicks(box("Text1"), "12345");
+        QCOMPARE(box("Text1")->text(), QStringLiteral("1234"));
+        QTest::keyClicks(box("Text12"), "12345678901");
+        QCOMPARE(box("Text12")->text(), QStringLiteral("1234567890"));
+    }
+
+    void maximumLengthByPasting() {
+        QApplication::clipboard()->setText(QStringLiteral("987654321012"));
+        box("Text2")->setFocus();
+        QTest::keyClick(box("Text2"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box("Text2")->text(), QStringLiteral("9876"));
+        box("Text13")->setFocus();
+        QTest::keyClick(box("Text13"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box("Text13")->text(), QStringLiteral("9876543210"));
+    }
+
+    void maximumLengthBySetting() {
+        const std::u16string sixteen = u"0123456789abcdef";
+        form_->setText(Box::Text6, sixteen);
+        QCOMPARE(form_->text(Box::Text6), u"0123456789");
+        form_->setText(Box::Text10, sixteen);
+        QCOMPARE(form_->text(Box::Text10), sixteen);
+        form_->setText(Box::Text11, sixteen);
+        QCOMPARE(form_->text(Box::Text11), sixteen);
+    }
+
+    void readOnlyBoxesRefuseTypingAndPasting() {
+        QApplication::clipboard()->setText(QStringLiteral("99"));
+        for (const char* name : {"Text7", "Text11"}) {
+            QTest::mouseClick(box(name), Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), box(name));
+            QTest::keyClicks(box(name), "5");
+            QTest::keyClick(box(name), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box(name)->text(), QString());
+        }
+    }
+
+    void resultBoxesNeverTakeTheFocus() {
+        QWidget* before = QApplication::focusWidget();
+        QTest::mouseClick(box("Text4"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), before);
+        QTest::keyClicks(box("Text4"), "7");
+        QCOMPARE(box("Text4")->text(), QStringLiteral("-"));
+    }
+
+    void tabCycle() {
+        QCOMPARE(QApplication::focusWidget(), control("Command1"));
+        const QStringList forward = {"Text1",  "Text2",  "Text7",    "Text8",    "Text9",
+                                     "Text10", "Text11", "Command2", "Text12",   "Text13",
+                                     "Text14", "Text15", "Command3", "Command4", "Command5",
+                                     "Command6", "Command1"};
+        QCOMPARE(focusWalk(Qt::Key_Tab, Qt::NoModifier, static_cast<int>(forward.size())), forward);
+        QStringList backward(forward.rbegin() + 1, forward.rend());
+        backward << "Command1";
+        QCOMPARE(focusWalk(Qt::Key_Backtab, Qt::ShiftModifier, static_cast<int>(backward.size())),
+                 backward);
+    }
+
+    void tabSkipsAHiddenAnswerBox() {
+        box("Text13")->setText(QStringLiteral("42"));
+        form_->setAnswerVisible(Box::Text13, false);
+        box("Text12")->setFocus();
+        QCOMPARE(focusWalk(Qt::Key_Tab, Qt::NoModifier, 1), QStringList{"Text14"});
+        form_->setAnswerVisible(Box::Text13, true);
+        QCOMPARE(box("Text13")->text(), QStringLiteral("42"));
+        box("Text12")->setFocus();
+        QCOMPARE(focusWalk(Qt::Key_Tab, Qt::NoModifier, 1), QStringList{"Text13"});
+    }
+
+    // Space and Enter press the button that has the focus, and no other key
+    // or place presses one.
+    void keysThatPressButtons() {
+        MessageBoxCloser closer;
+        QList<std::shared_ptr<QSignalSpy>> spies;
+        for (auto* button : form_->findChildren<QPushButton*>())
+            spies << std::make_shared<QSignalSpy>(button, &QPushButton::clicked);
+        auto clicks = [&] {
+            int total = 0;
+            for (const auto& spy : spies)
+                total += static_cast<int>(spy->count());
+            return total;
+        };
+        auto* reset = control<QPushButton>("Command6");
+        QSignalSpy resetClicks(reset, &QPushButton::clicked);
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            reset->setFocus();
+            QTest::keyClick(reset, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+        QCOMPARE(resetClicks.count(), 3);
+        QCOMPARE(clicks(), 3);
+
+        box("Text1")->setText(QStringLiteral("1"));
+        box("Text2")->setText(QStringLiteral("2"));
+        for (const char* name : {"Text1", "Text12", "Text7"}) {
+            box(name)->setFocus();
+            QTest::keyClick(box(name), Qt::Key_Return);
+            QTest::keyClick(box(name), Qt::Key_Escape);
+        }
+        QCOMPARE(clicks(), 3);
+        QCOMPARE(closer.seen().size(), 0);
+    }
+
+    void spaceOnTheFirstButtonAtStart() {
+        MessageBoxCloser closer;
+        QSignalSpy clicked(control<QPushButton>("Command1"), &QPushButton::clicked);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(clicked.count(), 1);
+        QTRY_COMPARE(closer.seen().size(), 1); // the empty operands ask for a number
+    }
+
+    // Every key reaches the operand box as usual, Enter included and even
+    // when the box is full.
+    void operandBoxesStillTakeEveryKey() {
+        MessageBoxCloser closer;
+        QTest::keyClicks(box("Text1"), "12");
+        QTest::keyClick(box("Text1"), Qt::Key_Backspace);
+        QTest::keyClicks(box("Text1"), "345");
+        QCOMPARE(box("Text1")->text(), QStringLiteral("1345"));
+        QTest::keyClicks(box("Text2"), "2");
+        QTest::keyClick(box("Text1"), Qt::Key_Return);
+        QCOMPARE(box("Text3")->text(), QStringLiteral("1347"));
+        QTest::keyClick(box("Text2"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(box("Text4")->text(), QStringLiteral("1343"));
+        QCOMPARE(box("Text1")->text(), QStringLiteral("1345"));
+        QCOMPARE(closer.seen().size(), 0);
+    }
+
+    void messageBox() {
+        MessageBoxCloser closer;
+        form_->showMessage(u"Geef een getal", u"LET OP !", exercise::kMessageCritical);
+        QCOMPARE(closer.seen().size(), 1);
+        const auto& seen = closer.seen().front();
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.title, QStringLiteral("LET OP !"));
+        QCOMPARE(seen.text, QStringLiteral("Geef een getal"));
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen.buttonCount, 1);
+        QVERIFY(seen.modal);
+    }
+
+    void accessibleNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("first operand") << "Text1" << "getal 1";
+        QTest::newRow("second operand") << "Text2" << "getal 2";
+        QTest::newRow("sum answer") << "Text12" << "antwoord som";
+        QTest::newRow("quotient answer") << "Text15" << QStringLiteral(u"antwoord quotiënt");
+        QTest::newRow("sum result") << "Text3" << "uitkomst som";
+        QTest::newRow("difference equation") << "Text8" << "berekening verschil";
+        QTest::newRow("division notice") << "Text11" << "melding deling";
+        QTest::newRow("all button") << "Command1" << "alles";
+        QTest::newRow("sum button") << "Command2" << "som";
+        QTest::newRow("reset button") << "Command6" << "opnieuw";
+        QTest::newRow("heading") << "Label3" << "CIJFERWERF";
+        QTest::newRow("hint") << "Label7" << "(decimale getallen met punt intoetsen)";
+        QTest::newRow("caption") << "Label1" << "getal 1";
+    }
+    void accessibleNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(form_->findChild<QWidget*>(name));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), spoken);
+    }
+
+    // Every control that a pupil works with has a name a screen reader says.
+    void everyControlHasASpokenName() {
+        for (QWidget* widget : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(widget->objectName()));
+        }
+    }
+
+    // Closing the window, whatever the boxes hold, ends the event loop at
+    // once with status 0.
+    void closingEndsTheProgram() {
+        box("Text1")->setText(QStringLiteral("12"));
+        QTimer::singleShot(0, form_.get(), &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
