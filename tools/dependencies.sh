@@ -8,6 +8,7 @@ cijferwerf_packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation
     xvfb xauth x11-utils imagemagick
+    dbus at-spi2-core python3-pyatspi
 )
 
 install_missing_packages() {
