@@ -194,11 +194,39 @@ QWidget* createControl(const Control& control, QWidget* parent) {
     return widget;
 }
 
+// Relative luminance and contrast ratio of two colours, as the web's
+// accessibility guidelines define them.
+double luminance(const QColor& colour) {
+    auto linear = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Below this contrast a text is hard to read on its background.
+constexpr double kLeastContrast = 2.0;
+
+// The desktop's text colour, unless it would be lost on a fixed background
+// (light text of a dark desktop palette on the light green): then black or
+// white, whichever stands out more.
+QColor readableOn(const QColor& text, const QColor& background) {
+    if (contrast(text, background) >= kLeastContrast)
+        return text;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrast(black, background) >= contrast(white, background) ? black : white;
+}
+
 // The colours of one control, from the application's palette as it is now.
 void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
     QPalette palette = system;
     const QColor background = group.background.resolve(system);
-    const QColor foreground = group.foreground.resolve(system);
+    const QColor foreground = readableOn(group.foreground.resolve(system), background);
     switch (group.kind) {
     case Kind::Label:
         palette.setColor(QPalette::Window, background);
@@ -249,6 +277,23 @@ char16_t keyAscii(const QKeyEvent& event) {
     }
 }
 
+// Calls back when the desktop's palette changes. The application hears of
+// it; a window with a palette of its own does not.
+class PaletteWatcher final : public QObject {
+public:
+    PaletteWatcher(std::function<void()> changed, QObject* parent)
+        : QObject(parent), changed_(std::move(changed)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            changed_();
+        return false;
+    }
+
+private:
+    std::function<void()> changed_;
+};
+
 } // namespace
 
 Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
@@ -292,6 +337,7 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
     connect(command("Command6"), &QPushButton::clicked, this, &Form1::command6Click);
     box(Box::Text1)->installEventFilter(this);
     box(Box::Text2)->installEventFilter(this);
+    qApp->installEventFilter(new PaletteWatcher([this] { applyColours(); }, this));
 }
 
 // ---------------------------------------------------------------------------
@@ -336,9 +382,9 @@ void Form1::command6Click() { dispatch([this] { commands_.reset(); }); }
 void Form1::text1KeyPress(char16_t code) { dispatch([=, this] { commands_.operandKeyPress(code); }); }
 void Form1::text2KeyPress(char16_t code) { dispatch([=, this] { commands_.operandKeyPress(code); }); }
 
-// Every key stroke that produces a character in an operand box is handed to
-// its handler before the box takes it; the key then goes on unchanged.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Every key stroke that produces a character in an operand box is handed
+    // to its handler before the box takes it; the key then goes on unchanged.
     if (event->type() == QEvent::KeyPress) {
         if (const char16_t code = keyAscii(*static_cast<QKeyEvent*>(event)); code != 0) {
             if (watched == box(Box::Text1))
@@ -366,13 +412,6 @@ void Form1::dispatch(const std::function<void()>& command) {
 
 // ---------------------------------------------------------------------------
 // Colours
-
-void Form1::changeEvent(QEvent* event) {
-    // The system colours follow the desktop's palette when it changes.
-    if (event->type() == QEvent::ApplicationPaletteChange)
-        applyColours();
-    QWidget::changeEvent(event);
-}
 
 void Form1::applyColours() {
     const QPalette system = QApplication::palette();

@@ -6,7 +6,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cijferwerf"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(CIJFERWERF_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(CIJFERWERF_APP_ID));
 
     const SystemRegionalSettings settings;
     Form1 form(settings);

@@ -9,6 +9,7 @@ cijferwerf_packages=(
     fonts-liberation
     xvfb xauth x11-utils imagemagick
     dbus at-spi2-core python3-pyatspi
+    desktop-file-utils appstream dpkg-dev
 )
 
 install_missing_packages() {

@@ -1,12 +1,20 @@
 #!/usr/bin/env python3
-"""Writes the program's icon, shell/resources/cijferwerf.ico.
+"""Writes the program's icons from one picture.
 
-One icon with three images: 32x32 in 2 colours, 32x32 in 16 colours and
-16x16 in 16 colours. The picture: a green tile with a black edge and the four
-operation signs, + and - above, x and : below.
+- shell/resources/cijferwerf.ico: one icon with three images, 32x32 in 2
+  colours, 32x32 in 16 colours and 16x16 in 16 colours;
+- data/icons/hicolor/: the desktop's theme icons, PNGs of 16, 32, 48, 64 and
+  128 pixels and a scalable SVG of the same picture.
+
+The picture: a green tile with a black edge and the four operation signs,
++ and - above, x and : below.
 """
+import os
 import struct
 import sys
+import zlib
+
+APP_ID = "nl.cijferwerf.Cijferwerf"
 
 # The standard 16-colour palette, as (red, green, blue).
 PALETTE16 = [
@@ -81,6 +89,57 @@ def bitmap(grid, bits, palette):
     return header + colours + xor + mask
 
 
+def png(grid, scale):
+    """A PNG of the picture, each pixel drawn as a scale x scale square."""
+    rows = b""
+    for row in grid:
+        line = b"".join(bytes(PALETTE16[v]) * scale for v in row)
+        rows += (b"\x00" + line) * scale
+    size = len(grid) * scale
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def svg(grid):
+    """The picture as squares on a 32-unit grid, one rectangle per run."""
+    size = len(grid)
+    parts = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" '
+             f'viewBox="0 0 {size} {size}" shape-rendering="crispEdges">']
+    for y, row in enumerate(grid):
+        x = 0
+        while x < size:
+            end = x
+            while end < size and row[end] == row[x]:
+                end += 1
+            r, g, b = PALETTE16[row[x]]
+            parts.append(f'<rect x="{x}" y="{y}" width="{end - x}" height="1" '
+                         f'fill="#{r:02x}{g:02x}{b:02x}"/>')
+            x = end
+    parts.append("</svg>")
+    return "\n".join(parts) + "\n"
+
+
+def write_theme_icons(root):
+    large = picture(32, LIME, BLACK, (BLACK, RED))
+    small = picture(16, LIME, BLACK, (BLACK, RED))
+    for size, grid, scale in ((16, small, 1), (32, large, 1), (48, small, 3),
+                              (64, large, 2), (128, large, 4)):
+        folder = os.path.join(root, f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, APP_ID + ".png"), "wb") as f:
+            f.write(png(grid, scale))
+    folder = os.path.join(root, "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, APP_ID + ".svg"), "w") as f:
+        f.write(svg(large))
+
+
 def main(path):
     mono = [[0 if v == BLACK else 1 for v in row]
             for row in picture(32, WHITE, BLACK, (BLACK, BLACK))]
@@ -100,4 +159,6 @@ def main(path):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "shell/resources/cijferwerf.ico")
+    top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    main(os.path.join(top, "shell", "resources", "cijferwerf.ico"))
+    write_theme_icons(os.path.join(top, "data", "icons", "hicolor"))

@@ -1,0 +1,34 @@
+# A Debian package: cijferwerf_1.00_<arch>.deb, with its dependencies taken
+# from the program's shared libraries, and the fonts that stand in for Arial.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME cijferwerf)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Cijferwerf)
+set(CPACK_PACKAGE_CONTACT "Cijferwerf <ontwikkeling@cijferwerf.nl>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Cijferwerf <ontwikkeling@cijferwerf.nl>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "practise the four arithmetic operations")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Cijferwerf is a small exercise program for the four arithmetic operations.\n"
+    "The pupil types two numbers and an own answer for each operation; the\n"
+    "program writes the correct results and the whole sums, and hides every\n"
+    "right answer, so that only the wrong ones stay. The texts are in Dutch.")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+if(CIJFERWERF_BUILD_TESTS)
+    # The package is built and taken apart by the tests themselves.
+    add_test(NAME package_build
+        COMMAND ${CMAKE_CPACK_COMMAND} --config ${PROJECT_BINARY_DIR}/CPackConfig.cmake
+            -B ${PROJECT_BINARY_DIR}/package
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
+    set_tests_properties(package_build PROPERTIES FIXTURES_SETUP package TIMEOUT 300)
+    add_test(NAME package_contents
+        COMMAND ${PROJECT_SOURCE_DIR}/tools/check-package.sh
+            ${PROJECT_BINARY_DIR}/package ${PROJECT_VERSION} ${CIJFERWERF_APP_ID})
+    set_tests_properties(package_contents PROPERTIES FIXTURES_REQUIRED package TIMEOUT 120)
+endif()

@@ -1,0 +1,202 @@
+// How the window looks on other desktops: a dark palette, and a screen at
+// twice the usual resolution.
+#include "form1.h"
+#include "window_testing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+const QColor kLightGreen(0x80, 0xFF, 0x80);
+const QColor kBrightGreen(0x00, 0xFF, 0x00);
+
+// A dark desktop palette, as dark themes set it.
+QPalette darkPalette() {
+    QPalette palette;
+    const QColor window(0x31, 0x36, 0x3b), base(0x23, 0x26, 0x29), text(0xef, 0xf0, 0xf1);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Button, window);
+        palette.setColor(group, QPalette::ButtonText, text);
+        palette.setColor(group, QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, window);
+    palette.setColor(QPalette::Disabled, QPalette::Base, base);
+    palette.setColor(QPalette::Disabled, QPalette::Button, window);
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6e, 0x71, 0x75));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x71, 0x75));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6e, 0x71, 0x75));
+    return palette;
+}
+
+double luminance(const QColor& c) {
+    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The pixels inside a rectangle that stand out from the given background:
+// the drawn text.
+int standingOut(const QImage& image, const QRect& rect, const QColor& background, double least) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += contrast(image.pixelColor(x, y), background) >= least ? 1 : 0;
+    return count;
+}
+
+QColor average(const QImage& image, const QRect& rect) {
+    double r = 0, g = 0, b = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            r += c.redF(), g += c.greenF(), b += c.blueF();
+        }
+    const double n = rect.width() * rect.height();
+    return QColor::fromRgbF(static_cast<float>(r / n), static_cast<float>(g / n), static_cast<float>(b / n));
+}
+
+} // namespace
+
+class AppearanceTest : public QObject {
+    Q_OBJECT
+
+private:
+    FixedRegionalSettings settings_;
+    QPalette original_;
+
+private slots:
+    void initTestCase() { original_ = QApplication::palette(); }
+    void cleanup() { QApplication::setPalette(original_); }
+
+    void darkPalette_data() {
+        QTest::addColumn<bool>("changedWhileOpen");
+        QTest::newRow("dark from the start") << false;
+        QTest::newRow("desktop turns dark while open") << true;
+    }
+    void darkPalette() {
+        QFETCH(bool, changedWhileOpen);
+        if (!changedWhileOpen)
+            QApplication::setPalette(::darkPalette());
+        Form1 form(settings_);
+        form.setText(exercise::Box::Text1, u"8");
+        form.setText(exercise::Box::Text2, u"0");
+        form.setText(exercise::Box::Text12, u"5");
+        exercise::Commands(form, settings_).all();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (changedWhileOpen)
+            QApplication::setPalette(::darkPalette());
+        const QPalette dark = ::darkPalette();
+        const QImage image = form.grab().toImage();
+        if (const QByteArray keep = qgetenv("CIJFERWERF_KEEP_SNAPSHOTS"); !keep.isEmpty())
+            image.save(QString::fromLocal8Bit(keep) + "/window-dark.png");
+        auto rectOf = [&](const char* name) { return form.findChild<QWidget*>(name)->geometry(); };
+        // Clear of the text: the right end of a box or button, the foot of a
+        // label, whose caption stands at its top.
+        auto inside = [](const QRect& r) { return QPoint(r.right() - 4, r.top() + r.height() / 2); };
+        auto foot = [](const QRect& r) { return QPoint(r.left() + 1, r.bottom() - 1); };
+
+        // The fixed colours stay fixed.
+        QCOMPARE(image.pixelColor(2, 2), kLightGreen);
+        QCOMPARE(image.pixelColor(inside(rectOf("Text3"))), kBrightGreen);
+        QCOMPARE(image.pixelColor(inside(rectOf("Text7"))), kLightGreen);
+        QCOMPARE(image.pixelColor(foot(rectOf("Label1"))), kLightGreen);
+        QCOMPARE(form.findChild<QLineEdit*>("Text11")->palette().color(QPalette::Text), QColor(Qt::red));
+        // The desktop's colours follow the palette.
+        QCOMPARE(image.pixelColor(inside(rectOf("Text1"))), dark.color(QPalette::Base));
+        QCOMPARE(image.pixelColor(inside(rectOf("Text12"))), dark.color(QPalette::Base));
+        QVERIFY(contrast(image.pixelColor(inside(rectOf("Command2"))), dark.color(QPalette::Button)) < 1.5);
+
+        // Every text stands out from what it is drawn on.
+        struct Text {
+            const char* name;
+            QColor background;
+        };
+        const Text texts[] = {
+            {"Label3", kLightGreen},  {"Label8", kLightGreen}, {"Label7", kLightGreen},
+            {"Label1", kLightGreen},  {"Text3", kBrightGreen}, {"Text6", kBrightGreen},
+            {"Text7", kLightGreen},   {"Text10", kLightGreen}, {"Text11", kLightGreen},
+            {"Text12", dark.color(QPalette::Base)}, {"Text1", dark.color(QPalette::Base)},
+        };
+        for (const auto& [name, background] : texts) {
+            const int pixels = standingOut(image, rectOf(name).adjusted(2, 2, -2, -2), background, 2.0);
+            QVERIFY2(pixels >= 8, qPrintable(QStringLiteral("%1: %2 readable pixels").arg(name).arg(pixels)));
+        }
+        for (auto* button : form.findChildren<QPushButton*>()) {
+            const QColor face = image.pixelColor(inside(button->geometry()));
+            const int pixels = standingOut(image, button->geometry().adjusted(3, 3, -3, -3), face, 2.0);
+            QVERIFY2(pixels >= 8, qPrintable(button->objectName()));
+        }
+    }
+
+    // At twice the resolution every control keeps its place relative to the
+    // others, and text is drawn at the finer resolution, not enlarged.
+    void doubleResolution() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        auto snapshot = [&](const char* factor) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QT_SCALE_FACTOR", factor);
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+            process.setProcessEnvironment(environment);
+            const QString path = dir.filePath(QStringLiteral("window-%1.png").arg(factor));
+            process.start(QCoreApplication::applicationDirPath() + "/window_snapshot", {path});
+            if (!process.waitForFinished(30000) || process.exitCode() != 0)
+                qWarning() << process.readAllStandardError();
+            return QImage(path).convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage single = snapshot("1");
+        const QImage twice = snapshot("2");
+        QCOMPARE(single.size(), QSize(449, 286));
+        QCOMPARE(twice.size(), QSize(898, 572));
+        if (const QByteArray keep = qgetenv("CIJFERWERF_KEEP_SNAPSHOTS"); !keep.isEmpty()) {
+            single.save(QString::fromLocal8Bit(keep) + "/window-scale-1.png");
+            twice.save(QString::fromLocal8Bit(keep) + "/window-scale-2.png");
+        }
+
+        Form1 form(settings_);
+        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect rect = control->geometry();
+            const QRect doubled(rect.topLeft() * 2, rect.size() * 2);
+            const QColor one = average(single, rect), two = average(twice, doubled);
+            const double apart = std::abs(one.redF() - two.redF()) + std::abs(one.greenF() - two.greenF()) +
+                                 std::abs(one.blueF() - two.blueF());
+            QVERIFY2(apart < 0.15, qPrintable(QStringLiteral("%1 differs by %2").arg(control->objectName()).arg(apart)));
+        }
+
+        // An enlarged picture repeats each pixel in a 2 x 2 block; a sharp one
+        // has detail inside the blocks along the edges of the letters.
+        const QRect heading = form.findChild<QWidget*>("Label3")->geometry();
+        int blocks = 0, detailed = 0;
+        for (int y = heading.top() * 2; y < heading.bottom() * 2; y += 2)
+            for (int x = heading.left() * 2; x < heading.right() * 2; x += 2) {
+                const QRgb a = twice.pixel(x, y);
+                const bool uniform = twice.pixel(x + 1, y) == a && twice.pixel(x, y + 1) == a &&
+                                     twice.pixel(x + 1, y + 1) == a;
+                const bool text = single.pixel(x / 2, y / 2) != single.pixel(heading.left() + 1, heading.top() + 1);
+                blocks += text ? 1 : 0;
+                detailed += text && !uniform ? 1 : 0;
+            }
+        QVERIFY(blocks > 50);
+        QVERIFY2(detailed * 3 > blocks, qPrintable(QStringLiteral("%1 of %2 blocks").arg(detailed).arg(blocks)));
+    }
+};
+
+QTEST_MAIN(AppearanceTest)
+#include "appearance_test.moc"

@@ -1,0 +1,23 @@
+// Draws the window after one exercise into a PNG at the device's resolution,
+// for comparing the layout at different scale factors.
+// Usage: window_snapshot OUTPUT.png
+#include "form1.h"
+#include "window_testing.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2)
+        return 2;
+    const FixedRegionalSettings settings;
+    Form1 form(settings);
+    form.setText(exercise::Box::Text1, u"8");
+    form.setText(exercise::Box::Text2, u"3");
+    form.setText(exercise::Box::Text13, u"7");
+    exercise::Commands(form, settings).all();
+    form.show();
+    QApplication::processEvents();
+    return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}

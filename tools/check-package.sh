@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Takes the Debian package apart in a temporary folder and checks that it
+# holds the program, the desktop entry, the metainfo and the icons, that its
+# control fields are filled in, and that the unpacked program starts and maps
+# its window.
+# Usage: check-package.sh PACKAGE_DIR VERSION APP_ID
+set -euo pipefail
+dir=$1 version=$2 id=$3
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+shopt -s nullglob
+debs=("$dir"/cijferwerf_"$version"_*.deb)
+[ ${#debs[@]} -eq 1 ] || { echo "FAIL: expected one cijferwerf_${version}_*.deb in $dir"; exit 1; }
+deb=${debs[0]}
+echo "package: $deb"
+
+work=$(mktemp -d)
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+
+[ -x "$root/usr/bin/cijferwerf" ] || fail "no program at usr/bin/cijferwerf"
+for file in usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    [ -s "$root/$file" ] || fail "missing $file"
+done
+for size in 16 32 48 64 128; do
+    icon=usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    [ -s "$root/$icon" ] || { fail "missing $icon"; continue; }
+    # The PNG header holds width and height at bytes 16 to 23.
+    dims=$(od -An -tu1 -j16 -N8 "$root/$icon" | tr -s ' ' | sed 's/^ //')
+    [ "$dims" = "0 0 0 $size 0 0 0 $size" ] || fail "$icon is not $size x $size ($dims)"
+done
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = cijferwerf ] || fail "package name"
+[ "$(field Version)" = "$version" ] || fail "version $(field Version)"
+[ -n "$(field Maintainer)" ] || fail "no maintainer"
+[ -n "$(field Description)" ] || fail "no description"
+depends=$(field Depends)
+echo "depends: $depends"
+names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
+for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    grep -qxF "$needed" <<<"$names" || fail "does not depend on $needed"
+done
+
+# The unpacked program starts and keeps running on the offscreen platform ...
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/cijferwerf" &
+pids+=($!)
+sleep 2
+kill -0 "${pids[-1]}" 2>/dev/null || fail "the program ended on the offscreen platform"
+
+# ... and maps its window on an X server, with the class the desktop entry names.
+if command -v Xvfb >/dev/null && command -v xwininfo >/dev/null; then
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(tr -d '\n' <"$work/display")"
+    "$root/usr/bin/cijferwerf" &
+    pids+=($!)
+    mapped=""
+    for _ in $(seq 100); do
+        mapped=$(xwininfo -name Cijferwerf 2>/dev/null | grep 'Map State' || true)
+        [ -n "$mapped" ] && break
+        sleep 0.1
+    done
+    grep -q IsViewable <<<"$mapped" || fail "no Cijferwerf window mapped"
+    class=$(xprop -name Cijferwerf WM_CLASS 2>/dev/null || true)
+    wanted=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$id.desktop")
+    grep -q "\"$wanted\"\$" <<<"$class" || fail "window class $class, the entry names $wanted"
+fi
+
+echo "$failures failures"
+[ $failures -eq 0 ]
