@@ -1,0 +1,79 @@
+// The commands on a stream of events decoded from the fuzzer's bytes: texts
+// set into boxes, the six buttons, Enter and other keys. After every event
+// the window keeps its rules: every text within its box's maximum length, an
+// answer box shown again only by the reset, an operand that is no number
+// changing nothing, and no exception but the arithmetic fault.
+#include "exercise/arithmetic.h"
+#include "exercise/commands.h"
+#include "fake_window.h"
+#include "fuzz_input.h"
+
+#include <cstdlib>
+
+using namespace exercise;
+
+namespace {
+
+constexpr char16_t kAlphabet[] = u"0123456789012345.,+-eEdD &HhOo x\t\u00eb\uff11";
+
+void require(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzing::Input input(data, size);
+    const testing::FixedSettings settings(input.format());
+    testing::FakeWindow window;
+    Commands commands(window, settings);
+    using Command = void (Commands::*)();
+    constexpr Command buttons[] = {&Commands::all,     &Commands::sum,      &Commands::difference,
+                                   &Commands::product, &Commands::quotient, &Commands::reset};
+
+    while (!input.empty()) {
+        const testing::WindowState before = window.state();
+        const std::size_t messages = window.messages().size();
+        const std::uint8_t event = input.byte() % 10;
+        bool reset = false;
+        bool isExercise = false;
+        try {
+            if (event < 6) {
+                reset = buttons[event] == &Commands::reset;
+                isExercise = !reset;
+                (commands.*buttons[event])();
+            } else if (event == 6) {
+                isExercise = true;
+                commands.operandKeyPress(kEnterCode);
+            } else if (event == 7) {
+                const auto code = static_cast<char16_t>(input.byte() | input.byte() << 8);
+                isExercise = code == kEnterCode;
+                commands.operandKeyPress(code);
+            } else {
+                const auto box = static_cast<Box>(input.byte() % kBoxCount + 1);
+                std::u16string text;
+                for (int n = input.byte() % 14; n > 0; --n)
+                    text += kAlphabet[input.byte() % (std::size(kAlphabet) - 1)];
+                window.setText(box, text);
+            }
+        } catch (const ArithmeticFault&) {
+            require(isExercise);
+        }
+        const testing::WindowState& after = window.state();
+        for (int i = 0; i < kBoxCount; ++i) {
+            const std::size_t limit = maximumLength(static_cast<Box>(i + 1));
+            require(limit == 0 || after.texts[static_cast<std::size_t>(i)].size() <= limit);
+            require(reset || before.visible[static_cast<std::size_t>(i)] ||
+                    !after.visible[static_cast<std::size_t>(i)]);
+        }
+        if (isExercise && window.messages().size() > messages) {
+            require(window.messages().size() == messages + 1);
+            require(after == before);
+        }
+        if (reset)
+            for (const std::u16string& text : after.texts)
+                require(text == u" ");
+    }
+    return 0;
+}
