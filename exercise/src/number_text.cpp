@@ -29,11 +29,9 @@ constexpr int radixDigit(char16_t c, int radix) noexcept {
     return value < radix ? value : -1;
 }
 
-// 16 for "&H", 8 for "&O" at the start of text, 0 otherwise.
-constexpr int radixOfPrefix(std::u16string_view text) noexcept {
-    if (text.size() < 2 || text[0] != u'&')
-        return 0;
-    switch (text[1]) {
+// 16 for the H of "&H", 8 for the O of "&O", 0 for any other letter.
+constexpr int radixOfLetter(char16_t letter) noexcept {
+    switch (letter) {
     case u'H':
     case u'h':
         return 16;
@@ -43,6 +41,11 @@ constexpr int radixOfPrefix(std::u16string_view text) noexcept {
     default:
         return 0;
     }
+}
+
+// 16 for "&H", 8 for "&O" at the start of text, 0 otherwise.
+constexpr int radixOfPrefix(std::u16string_view text) noexcept {
+    return text.size() < 2 || text[0] != u'&' ? 0 : radixOfLetter(text[1]);
 }
 
 // Accumulates the bits of an unsigned whole number of any length and rounds
@@ -74,87 +77,70 @@ private:
     int dropped_ = 0;
 };
 
-// Exponents are kept within this bound: beyond it every text is out of the
+// Exponents are read up to this bound: beyond it every text is out of the
 // double range anyway, however many digits its mantissa has.
 constexpr long kExponentLimit = 1'000'000'000;
 
-void accumulateExponent(long& exponent, char16_t digit) noexcept {
-    if (exponent < kExponentLimit)
-        exponent = exponent * 10 + (digit - u'0');
+// The value of a number in plain ASCII that lies beyond the double range:
+// infinity when it is too large, zero when too small, told apart by the place
+// of its first significant digit. The text is an optional minus, digits with
+// at most one point, and an optional exponent (e, an optional sign, digits).
+double beyondRange(std::string_view text) noexcept {
+    const bool negative = text.front() == '-';
+    long integerDigits = 0, fractionZeros = 0;
+    bool significant = false, fraction = false;
+    std::size_t i = negative ? 1 : 0;
+    for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            fraction = true;
+        } else if (!fraction) {
+            significant = significant || c != '0';
+            integerDigits += significant ? 1 : 0;
+        } else if (!significant) {
+            significant = c != '0';
+            fractionZeros += significant ? 0 : 1;
+        }
+    }
+    long exponent = 0;
+    bool negativeExponent = false;
+    if (i < text.size()) {
+        ++i;
+        if (text[i] == '+' || text[i] == '-')
+            negativeExponent = text[i++] == '-';
+        for (; i < text.size() && exponent < kExponentLimit; ++i)
+            exponent = exponent * 10 + (text[i] - '0');
+    }
+    if (negativeExponent)
+        exponent = -exponent;
+    const long magnitude = integerDigits > 0 ? exponent + integerDigits : exponent - fractionZeros;
+    const double size = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -size : size;
 }
 
-// A decimal number taken apart by one of the readers: its digits in ASCII,
-// with at most one point, and its exponent. The conversion itself is left to
-// std::from_chars, which rounds correctly and ignores the C locale.
-class DecimalDigits {
-public:
-    void sign(char16_t c) {
-        if (c == u'-')
-            text_.push_back('-');
-    }
-    void integerDigit(char16_t c) {
-        if (c != u'0' || significantIntegerDigits_ > 0)
-            ++significantIntegerDigits_;
-        text_.push_back(static_cast<char>(c));
-        ++digits_;
-    }
-    void point() {
-        text_.push_back('.');
-        inFraction_ = true;
-    }
-    void fractionDigit(char16_t c) {
-        if (c == u'0' && !seenNonZeroFraction_)
-            ++leadingFractionZeros_;
-        else
-            seenNonZeroFraction_ = true;
-        text_.push_back(static_cast<char>(c));
-        ++digits_;
-    }
-    void digit(char16_t c) { inFraction_ ? fractionDigit(c) : integerDigit(c); }
-    void exponent(long value) noexcept { exponent_ = value; }
-
-    [[nodiscard]] bool hasDigits() const noexcept { return digits_ > 0; }
-
-    [[nodiscard]] double value() {
-        if (exponent_ != 0) {
-            text_.push_back('e');
-            std::array<char, 24> buffer{};
-            const auto written =
-                std::to_chars(buffer.data(), buffer.data() + buffer.size(), exponent_);
-            text_.append(buffer.data(), written.ptr);
-        }
-        double result = 0.0;
-        const char* first = text_.data();
-        const char* last = first + text_.size();
-        const auto [ptr, ec] = std::from_chars(first, last, result);
-        if (ec == std::errc::result_out_of_range)
-            return outOfRange();
-        return result;
-    }
-
-private:
-    // Beyond the double range: infinity for a number too large, zero for one
-    // too small, told apart by the place of the first significant digit.
-    [[nodiscard]] double outOfRange() const noexcept {
-        const long magnitude = significantIntegerDigits_ > 0
-                                   ? exponent_ + significantIntegerDigits_
-                                   : exponent_ - leadingFractionZeros_;
-        const bool negative = !text_.empty() && text_.front() == '-';
-        const double size = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        return negative ? -size : size;
-    }
-
-    std::string text_;
-    long exponent_ = 0;
-    long significantIntegerDigits_ = 0;
-    long leadingFractionZeros_ = 0;
-    long digits_ = 0;
-    bool inFraction_ = false;
-    bool seenNonZeroFraction_ = false;
+struct Reading {
+    double value;
+    std::size_t length; // characters read
 };
 
-// Takes a whole text of the form &H hex-digits or &O octal-digits.
-// Yields nothing when the text is not wholly of that form.
+// Reads the longest prefix of text that is a decimal number in plain ASCII:
+// an optional minus, digits with at most one point, and an optional exponent
+// (e or E, an optional sign and at least one digit). std::from_chars rounds
+// correctly and ignores the C locale. The caller makes sure that the text
+// starts with a digit or a point, after the minus, so that the words inf and
+// nan that std::from_chars also knows never come this far.
+Reading readDecimalPrefix(std::string_view text) noexcept {
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto length = static_cast<std::size_t>(end - text.data());
+    if (ec == std::errc::result_out_of_range)
+        value = beyondRange(text.substr(0, length));
+    return {value, length};
+}
+
+// Takes a whole text of the form &H hex-digits or &O octal-digits, handing
+// each digit's value and width in bits to the sink. False when the text is
+// not wholly of that form.
 template <typename Sink>
 bool scanWholeRadixForm(std::u16string_view text, Sink&& sink) {
     const int radix = radixOfPrefix(text);
@@ -169,22 +155,27 @@ bool scanWholeRadixForm(std::u16string_view text, Sink&& sink) {
     return true;
 }
 
-// The grammar of the number test. Reports what it takes to a DecimalDigits
-// when given one, so that the number test and the locale reader share it.
-// The integer digits come first and the decimal separator is looked for only
-// after them, so a grouping separator is never mistaken for it.
-bool scanLocaleNumber(std::u16string_view text, NumberFormat format, DecimalDigits* out) {
+// The grammar of the number test. When given a string, it writes there the
+// number in the plain form that readDecimalPrefix reads, so that the number test
+// and the locale reader share one grammar. The integer digits come first and
+// the decimal separator is looked for only after them, so a grouping
+// separator is never mistaken for it.
+bool scanLocaleNumber(std::u16string_view text, NumberFormat format, std::string* out) {
     const char16_t decimal = format.decimalSeparator;
     const bool grouping = format.groupSeparator != format.decimalSeparator;
     const char16_t group = format.groupSeparator;
     const std::size_t n = text.size();
+    auto emit = [out](char16_t c) {
+        if (out)
+            out->push_back(static_cast<char>(c));
+    };
     std::size_t i = 0;
 
     while (i < n && isBlank(text[i]))
         ++i;
     if (i < n && isSign(text[i])) {
-        if (out)
-            out->sign(text[i]);
+        if (text[i] == u'-')
+            emit(u'-');
         ++i;
     }
     std::size_t integerDigits = 0;
@@ -192,8 +183,7 @@ bool scanLocaleNumber(std::u16string_view text, NumberFormat format, DecimalDigi
         const char16_t c = text[i];
         if (isDigit(c)) {
             ++integerDigits;
-            if (out)
-                out->integerDigit(c);
+            emit(c);
         } else if (!(grouping && c == group && integerDigits > 0)) {
             break;
         }
@@ -201,113 +191,170 @@ bool scanLocaleNumber(std::u16string_view text, NumberFormat format, DecimalDigi
     std::size_t fractionDigits = 0;
     if (i < n && text[i] == decimal) {
         ++i;
-        if (out)
-            out->point();
-        for (; i < n && isDigit(text[i]); ++i, ++fractionDigits) {
-            if (out)
-                out->fractionDigit(text[i]);
-        }
+        emit(u'.');
+        for (; i < n && isDigit(text[i]); ++i, ++fractionDigits)
+            emit(text[i]);
     }
     if (integerDigits == 0 && fractionDigits == 0)
         return false;
     if (i < n && isExponentLetter(text[i])) {
         ++i;
-        bool negative = false;
+        emit(u'e');
         if (i < n && isSign(text[i]))
-            negative = text[i++] == u'-';
+            emit(text[i++]);
         if (i == n || !isDigit(text[i]))
             return false;
-        long exponent = 0;
         for (; i < n && isDigit(text[i]); ++i)
-            accumulateExponent(exponent, text[i]);
-        if (out)
-            out->exponent(negative ? -exponent : exponent);
+            emit(text[i]);
     }
     while (i < n && isBlank(text[i]))
         ++i;
     return i == n;
 }
 
-// Walks a text for the point reader, passing over every blank and line feed
-// wherever it stands.
-class PointCursor {
-public:
-    explicit PointCursor(std::u16string_view text) noexcept : text_(text) { skip(); }
+// What the point reader does with each character before it reads: passes
+// over blanks and line feeds, keeps what may be part of a number, and stops
+// at anything else (every character beyond ASCII among them).
+enum class PointClass : std::uint8_t { Stop, Skip, Keep };
 
-    [[nodiscard]] bool atEnd() const noexcept { return i_ == text_.size(); }
-    [[nodiscard]] char16_t peek() const noexcept { return atEnd() ? u'\0' : text_[i_]; }
-    void advance() noexcept {
-        ++i_;
-        skip();
+constexpr std::array<PointClass, 128> kPointClasses = [] {
+    std::array<PointClass, 128> classes{};
+    for (char16_t c = 0; c < 128; ++c) {
+        if (isBlank(c) || c == u'\n')
+            classes[c] = PointClass::Skip;
+        else if (isDigit(c) || isSign(c) || c == u'.' || c == u'&' || (c >= u'a' && c <= u'z') ||
+                 (c >= u'A' && c <= u'Z'))
+            classes[c] = PointClass::Keep;
     }
-    [[nodiscard]] std::size_t position() const noexcept { return i_; }
-    void rewind(std::size_t position) noexcept { i_ = position; }
+    return classes;
+}();
 
-private:
-    void skip() noexcept {
-        while (i_ < text_.size() && (isBlank(text_[i_]) || text_[i_] == u'\n'))
-            ++i_;
-    }
-
-    std::u16string_view text_;
-    std::size_t i_ = 0;
-};
-
-double readPointRadix(PointCursor& cursor) {
-    cursor.advance(); // '&'
-    const char16_t letter = cursor.peek();
-    const int radix = (letter == u'H' || letter == u'h') ? 16 : (letter == u'O' || letter == u'o') ? 8 : 0;
-    if (radix == 0)
-        return 0.0;
-    cursor.advance();
-    WholeNumber number;
-    for (int value = radixDigit(cursor.peek(), radix); !cursor.atEnd() && value >= 0;
-         cursor.advance(), value = radixDigit(cursor.peek(), radix))
-        number.appendDigit(value, radix == 16 ? 4 : 3);
-    return number.value();
+constexpr PointClass pointClass(char16_t c) noexcept {
+    return c < 128 ? kPointClasses[c] : PointClass::Stop;
 }
 
-double readPointDecimal(PointCursor& cursor) {
-    DecimalDigits number;
-    if (isSign(cursor.peek())) {
-        number.sign(cursor.peek());
-        cursor.advance();
+// The exact powers of ten that a double holds.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The point reader's quick road, for the numbers that boxes hold: at most 19
+// significant digits read straight from the text into a whole number, which
+// gives the value with one correctly rounded step when it and the power of
+// ten are both exact doubles (a mantissa up to 2^53, a power up to 10^22).
+// False when the text needs the full road: &H and &O, long mantissas, large
+// exponents.
+bool readPointQuickly(std::u16string_view text, double& value) noexcept {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    auto skip = [&] {
+        while (i < n && pointClass(text[i]) == PointClass::Skip)
+            ++i;
+    };
+    auto at = [&](std::size_t k) { return k < n ? text[k] : u'\0'; };
+    skip();
+    if (at(i) == u'&')
+        return false;
+    bool negative = false;
+    if (isSign(at(i))) {
+        negative = at(i) == u'-';
+        ++i;
+        skip();
     }
-    bool sawPoint = false;
-    for (; !cursor.atEnd(); cursor.advance()) {
-        const char16_t c = cursor.peek();
+    std::uint64_t mantissa = 0;
+    int significant = 0, scale = 0;
+    bool digits = false, point = false;
+    for (; i < n; ++i) {
+        const char16_t c = text[i];
         if (isDigit(c)) {
-            number.digit(c);
-        } else if (c == u'.' && !sawPoint) {
-            sawPoint = true;
-            number.point();
-        } else {
+            digits = true;
+            if (mantissa != 0 || c != u'0') {
+                if (++significant > 19)
+                    return false;
+                mantissa = mantissa * 10 + static_cast<unsigned>(c - u'0');
+            }
+            scale += point ? 1 : 0;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else if (pointClass(c) != PointClass::Skip) {
             break;
         }
     }
-    if (!number.hasDigits())
+    if (!digits) {
+        value = 0.0;
+        return true;
+    }
+    long exponent = 0;
+    const char16_t letter = at(i);
+    if (letter == u'E' || letter == u'e' || letter == u'D' || letter == u'd') {
+        ++i;
+        skip();
+        bool negativeExponent = false;
+        if (isSign(at(i))) {
+            negativeExponent = at(i) == u'-';
+            ++i;
+            skip();
+        }
+        for (; i < n && (isDigit(text[i]) || pointClass(text[i]) == PointClass::Skip); ++i) {
+            if (isDigit(text[i]) && (exponent = exponent * 10 + (text[i] - u'0')) > 1000)
+                return false;
+        }
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    const long power = exponent - scale;
+    if (mantissa > (std::uint64_t{1} << 53) || power < -22 || power > 22)
+        return mantissa == 0 ? (value = negative ? -0.0 : 0.0, true) : false;
+    const auto whole = static_cast<double>(mantissa);
+    const double size = power >= 0 ? whole * kExactPowersOfTen[static_cast<std::size_t>(power)]
+                                   : whole / kExactPowersOfTen[static_cast<std::size_t>(-power)];
+    value = negative ? -size : size;
+    return true;
+}
+
+// The point reader's &H and &O forms, on text without blanks that starts
+// with '&'.
+double readPointRadix(std::string_view text) noexcept {
+    const int radix = text.size() < 2 ? 0 : radixOfLetter(static_cast<char16_t>(text[1]));
+    if (radix == 0)
         return 0.0;
-    const char16_t e = cursor.peek();
-    if (e == u'E' || e == u'e' || e == u'D' || e == u'd') {
-        // The exponent counts only with at least one digit; otherwise the
-        // number ends before the letter.
-        const std::size_t before = cursor.position();
-        cursor.advance();
-        bool negative = false;
-        if (isSign(cursor.peek())) {
-            negative = cursor.peek() == u'-';
-            cursor.advance();
-        }
-        if (isDigit(cursor.peek())) {
-            long exponent = 0;
-            for (; isDigit(cursor.peek()); cursor.advance())
-                accumulateExponent(exponent, cursor.peek());
-            number.exponent(negative ? -exponent : exponent);
-        } else {
-            cursor.rewind(before);
-        }
+    WholeNumber number;
+    for (std::size_t i = 2; i < text.size(); ++i) {
+        const int value = radixDigit(static_cast<char16_t>(text[i]), radix);
+        if (value < 0)
+            break;
+        number.appendDigit(value, radix == 16 ? 4 : 3);
     }
     return number.value();
+}
+
+// The point reader's decimal form, on text without blanks.
+double readPointDecimal(std::span<char> text) noexcept {
+    const char first = text[0];
+    const std::size_t begin = first == '+' ? 1 : 0; // std::from_chars takes no plus
+    const std::size_t mantissa = isSign(static_cast<char16_t>(first)) ? 1 : 0;
+    if (mantissa == text.size() ||
+        !(isDigit(static_cast<char16_t>(text[mantissa])) || text[mantissa] == '.'))
+        return 0.0;
+    const std::string_view plain(text.data() + begin, text.size() - begin);
+    const Reading reading = readDecimalPrefix(plain);
+    // D is an exponent letter here too: when the number stops at a D with
+    // digits after it, it is read again with an E in its place.
+    const std::size_t end = reading.length;
+    if (end == 0 || end == plain.size() || (plain[end] != 'D' && plain[end] != 'd'))
+        return reading.value;
+    const std::size_t digit = end + 1 < plain.size() && isSign(static_cast<char16_t>(plain[end + 1]))
+                                  ? end + 2
+                                  : end + 1;
+    if (digit >= plain.size() || !isDigit(static_cast<char16_t>(plain[digit])))
+        return reading.value;
+    text[begin + end] = 'e';
+    return readDecimalPrefix(plain).value;
+}
+
+double readPointPlain(std::span<char> text) noexcept {
+    if (text.empty())
+        return 0.0;
+    return text[0] == '&' ? readPointRadix({text.data(), text.size()}) : readPointDecimal(text);
 }
 
 } // namespace
@@ -326,10 +373,10 @@ std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat fo
                 return std::nullopt;
             return number.value();
         }
-        DecimalDigits number;
-        if (!scanLocaleNumber(text, format, &number))
+        std::string plain;
+        if (!scanLocaleNumber(text, format, &plain))
             return std::nullopt;
-        return number.value();
+        return readDecimalPrefix(plain).value;
     } catch (const std::bad_alloc&) {
         // Only a text of a size beyond memory gets here.
         return std::nullopt;
@@ -337,12 +384,34 @@ std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat fo
 }
 
 double readPointNumber(std::u16string_view text) noexcept {
+    if (double value = 0.0; readPointQuickly(text, value))
+        return value;
+    // Every blank and line feed out, up to the first character that cannot
+    // be part of a number; a short text is copied on the stack.
+    std::array<char, 64> local;
+    std::size_t length = 0;
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+        const PointClass kind = pointClass(text[i]);
+        if (kind == PointClass::Keep && length < local.size())
+            local[length++] = static_cast<char>(text[i]);
+        else if (kind != PointClass::Skip)
+            break;
+    }
+    if (i == text.size() || pointClass(text[i]) == PointClass::Stop)
+        return readPointPlain({local.data(), length});
     try {
-        PointCursor cursor(text);
-        if (cursor.peek() == u'&')
-            return readPointRadix(cursor);
-        return readPointDecimal(cursor);
+        std::string plain(local.data(), length);
+        for (; i < text.size(); ++i) {
+            const PointClass kind = pointClass(text[i]);
+            if (kind == PointClass::Stop)
+                break;
+            if (kind == PointClass::Keep)
+                plain.push_back(static_cast<char>(text[i]));
+        }
+        return readPointPlain(plain);
     } catch (const std::bad_alloc&) {
+        // Only a text of a size beyond memory gets here.
         return 0.0;
     }
 }
