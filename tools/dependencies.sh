@@ -1,6 +1,6 @@
 # Installs the Debian packages that building, running and testing need, and
 # only those that are missing, so that a second call costs nothing; and
-# configures and builds a preset. Sourced by run.sh and test.sh.
+# configures and builds a preset. Sourced by run.sh, test.sh and .ci/run.
 
 cijferwerf_packages=(
     cmake ninja-build g++
@@ -10,6 +10,8 @@ cijferwerf_packages=(
     xvfb xauth x11-utils imagemagick
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev
+    clang libclang-rt-14-dev
+    time bc x11-apps
 )
 
 install_missing_packages() {

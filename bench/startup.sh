@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Start-up, from exec to the window mapped on an X server (Xvfb, no window
+# manager), and peak resident memory, for the program beside a bare Qt window
+# with 26 plain controls and beside xcalc. Prints medians of RUNS runs, after
+# one warm-up run each, and the ratios to the bare Qt window.
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+build=$(realpath "${1:-build}")
+runs=${2:-15}
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+export LC_ALL=C
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# measure TITLE COMMAND...: one line "milliseconds kilobytes" per run.
+measure() {
+    local title=$1
+    shift
+    for run in $(seq 0 "$runs"); do
+        local start end
+        start=$(date +%s%N)
+        /usr/bin/time -f '%M' -o "$work/rss" "$@" 2>/dev/null &
+        local timer=$!
+        until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do :; done
+        end=$(date +%s%N)
+        sleep 0.5 # let it paint and settle before the peak is read
+        pkill -TERM -P "$timer" || true
+        wait "$timer" 2>/dev/null || true
+        [ "$run" -eq 0 ] && continue # warm-up
+        echo "$(( (end - start) / 1000 )) $(tail -n 1 "$work/rss")"
+    done
+}
+
+declare -A startup memory
+for subject in cijferwerf minimal xcalc; do
+    case $subject in
+    cijferwerf) measure Cijferwerf "$build/shell/cijferwerf" >"$work/$subject" ;;
+    minimal) measure Minimal "$build/bench/minimal_window" >"$work/$subject" ;;
+    xcalc) measure Calculator xcalc >"$work/$subject" ;;
+    esac
+    startup[$subject]=$(cut -d' ' -f1 "$work/$subject" | median)
+    memory[$subject]=$(cut -d' ' -f2 "$work/$subject" | median)
+done
+
+printf '%-12s %14s %12s %16s %12s\n' program "start-up (ms)" ratio "peak RSS (KiB)" ratio
+for subject in cijferwerf minimal xcalc; do
+    printf '%-12s %14.1f %12.2f %16d %12.2f\n' "$subject" \
+        "$(echo "${startup[$subject]} / 1000" | bc -l)" \
+        "$(echo "${startup[$subject]} / ${startup[minimal]}" | bc -l)" \
+        "${memory[$subject]%.*}" \
+        "$(echo "${memory[$subject]} / ${memory[minimal]}" | bc -l)"
+done
