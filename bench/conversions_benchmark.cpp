@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,10 +31,18 @@ const std::vector<double>& exerciseResults() {
             const double a = i % 3 ? whole(random) : tenths(random) / 10.0;
             const double b = (i % 5 ? whole(random) : tenths(random) / 10.0) + 1;
             switch (i % 4) {
-            case 0: out.push_back(a + b); break;
-            case 1: out.push_back(a - b); break;
-            case 2: out.push_back(a * b); break;
-            default: out.push_back(a / b); break;
+            case 0:
+                out.push_back(a + b);
+                break;
+            case 1:
+                out.push_back(a - b);
+                break;
+            case 2:
+                out.push_back(a * b);
+                break;
+            default:
+                out.push_back(a / b);
+                break;
             }
         }
         return out;
@@ -51,8 +59,7 @@ const std::vector<double>& anyDoubles() {
             const std::uint64_t bits = random();
             double value;
             std::memcpy(&value, &bits, sizeof value);
-            if (std::isfinite(value))
-                out.push_back(value);
+            if (std::isfinite(value)) out.push_back(value);
         }
         return out;
     }();
@@ -133,7 +140,8 @@ void BM_FromChars(benchmark::State& state) {
     for (auto _ : state)
         for (const auto& text : texts) {
             double value;
-            benchmark::DoNotOptimize(std::from_chars(text.data(), text.data() + text.size(), value));
+            benchmark::DoNotOptimize(
+                std::from_chars(text.data(), text.data() + text.size(), value));
             benchmark::DoNotOptimize(value);
         }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * texts.size()));

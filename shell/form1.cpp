@@ -73,28 +73,19 @@ struct Group {
     Input input = Input::Typing;
 };
 
-constexpr Group kOperandBox{Kind::TextBox, 8.25, false, kWindowBackground, kWindowText,
-                            Qt::AlignCenter};
-constexpr Group kAnswerBox{Kind::TextBox, 9.75, true, kWindowBackground, kWindowText,
-                           Qt::AlignCenter};
+// clang-format off
+//                             kind           points bold  background                 foreground         alignment                         edge          input
+constexpr Group kOperandBox   {Kind::TextBox, 8.25,  false, kWindowBackground,         kWindowText,       Qt::AlignCenter};
+constexpr Group kAnswerBox    {Kind::TextBox, 9.75,  true,  kWindowBackground,         kWindowText,       Qt::AlignCenter};
 // Always disabled, so the text shows in the palette's disabled text colour.
-constexpr Group kResultBox{Kind::TextBox,  12,          true, fixedColour(kBrightGreen),
-                           kMenuText,      Qt::AlignCenter, Edge::Sunken, Input::Disabled};
-constexpr Group kEquationBox{Kind::TextBox, 8.25,
-                             false,         fixedColour(kLightGreen),
-                             kWindowText,   Qt::AlignLeft | Qt::AlignVCenter,
-                             Edge::Flat,    Input::ReadOnly};
-constexpr Group kNoticeBox{Kind::TextBox,     8.25,
-                           false,             fixedColour(kLightGreen),
-                           fixedColour(kRed), Qt::AlignLeft | Qt::AlignVCenter,
-                           Edge::Flat,        Input::ReadOnly};
-constexpr Group kHeading{Kind::Label,      12, true, fixedColour(kLightGreen), kActiveTitleBar,
-                         Qt::AlignHCenter | Qt::AlignTop};
-constexpr Group kOperandCaption{Kind::Label, 9.75, false, fixedColour(kLightGreen), kButtonText,
-                                Qt::AlignHCenter | Qt::AlignTop};
-constexpr Group kInstruction{Kind::Label, 8.25, false, fixedColour(kLightGreen), kButtonText,
-                             Qt::AlignHCenter | Qt::AlignTop};
-constexpr Group kButton{Kind::Button, 9.75, true, kButtonFace, kButtonText, Qt::AlignCenter};
+constexpr Group kResultBox    {Kind::TextBox, 12,    true,  fixedColour(kBrightGreen), kMenuText,         Qt::AlignCenter,                  Edge::Sunken, Input::Disabled};
+constexpr Group kEquationBox  {Kind::TextBox, 8.25,  false, fixedColour(kLightGreen),  kWindowText,       Qt::AlignLeft | Qt::AlignVCenter, Edge::Flat,   Input::ReadOnly};
+constexpr Group kNoticeBox    {Kind::TextBox, 8.25,  false, fixedColour(kLightGreen),  fixedColour(kRed), Qt::AlignLeft | Qt::AlignVCenter, Edge::Flat,   Input::ReadOnly};
+constexpr Group kHeading      {Kind::Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kOperandCaption{Kind::Label,  9.75,  false, fixedColour(kLightGreen),  kButtonText,       Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kInstruction  {Kind::Label,   8.25,  false, fixedColour(kLightGreen),  kButtonText,       Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kButton       {Kind::Button,  9.75,  true,  kButtonFace,               kButtonText,       Qt::AlignCenter};
+// clang-format on
 
 struct Control {
     const char* name;
@@ -139,7 +130,8 @@ const Control kControls[] = {
 // clang-format on
 
 QString fromUtf16(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 QString fromUtf16(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
@@ -166,8 +158,7 @@ QWidget* createControl(const Control& control, QWidget* parent) {
     }
     case Kind::TextBox: {
         auto* edit = new QLineEdit(parent);
-        if (control.maxLength > 0)
-            edit->setMaxLength(control.maxLength);
+        if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
         edit->setText(fromUtf16(control.text));
         edit->setAlignment(group.alignment);
         edit->setFrame(group.edge == Edge::Sunken);
@@ -216,8 +207,7 @@ constexpr double kLeastContrast = 2.0;
 // (light text of a dark desktop palette on the light green): then black or
 // white, whichever stands out more.
 QColor readableOn(const QColor& text, const QColor& background) {
-    if (contrast(text, background) >= kLeastContrast)
-        return text;
+    if (contrast(text, background) >= kLeastContrast) return text;
     const QColor black(Qt::black), white(Qt::white);
     return contrast(black, background) >= contrast(white, background) ? black : white;
 }
@@ -285,8 +275,7 @@ public:
         : QObject(parent), changed_(std::move(changed)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
-            changed_();
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) changed_();
         return false;
     }
 
@@ -314,8 +303,7 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
         QWidget* widget = createControl(control, this);
         // Only controls that take the focus can be chained; labels and the
         // disabled result boxes are passed over.
-        if (widget->focusPolicy() & Qt::TabFocus)
-            tabOrder.emplace_back(control.tabIndex, widget);
+        if (widget->focusPolicy() & Qt::TabFocus) tabOrder.emplace_back(control.tabIndex, widget);
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             const int number = QLatin1String(control.name).mid(4).toInt();
             boxes_[static_cast<std::size_t>(number - 1)] = edit;
@@ -328,7 +316,9 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
 
     applyColours();
 
-    const auto command = [this](const char* name) { return findChild<QPushButton*>(QLatin1String(name)); };
+    const auto command = [this](const char* name) {
+        return findChild<QPushButton*>(QLatin1String(name));
+    };
     connect(command("Command1"), &QPushButton::clicked, this, &Form1::command1Click);
     connect(command("Command2"), &QPushButton::clicked, this, &Form1::command2Click);
     connect(command("Command3"), &QPushButton::clicked, this, &Form1::command3Click);
@@ -360,8 +350,7 @@ void Form1::setText(Box which, std::u16string_view text) {
 }
 
 void Form1::setAnswerVisible(Box which, bool visible) {
-    if (exercise::isAnswerBox(which))
-        box(which)->setVisible(visible);
+    if (exercise::isAnswerBox(which)) box(which)->setVisible(visible);
 }
 
 void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, int style) {
@@ -373,14 +362,30 @@ void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, i
 // ---------------------------------------------------------------------------
 // Events
 
-void Form1::command1Click() { dispatch([this] { commands_.all(); }); }
-void Form1::command2Click() { dispatch([this] { commands_.sum(); }); }
-void Form1::command3Click() { dispatch([this] { commands_.difference(); }); }
-void Form1::command4Click() { dispatch([this] { commands_.product(); }); }
-void Form1::command5Click() { dispatch([this] { commands_.quotient(); }); }
-void Form1::command6Click() { dispatch([this] { commands_.reset(); }); }
-void Form1::text1KeyPress(char16_t code) { dispatch([=, this] { commands_.operandKeyPress(code); }); }
-void Form1::text2KeyPress(char16_t code) { dispatch([=, this] { commands_.operandKeyPress(code); }); }
+void Form1::command1Click() {
+    dispatch([this] { commands_.all(); });
+}
+void Form1::command2Click() {
+    dispatch([this] { commands_.sum(); });
+}
+void Form1::command3Click() {
+    dispatch([this] { commands_.difference(); });
+}
+void Form1::command4Click() {
+    dispatch([this] { commands_.product(); });
+}
+void Form1::command5Click() {
+    dispatch([this] { commands_.quotient(); });
+}
+void Form1::command6Click() {
+    dispatch([this] { commands_.reset(); });
+}
+void Form1::text1KeyPress(char16_t code) {
+    dispatch([=, this] { commands_.operandKeyPress(code); });
+}
+void Form1::text2KeyPress(char16_t code) {
+    dispatch([=, this] { commands_.operandKeyPress(code); });
+}
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Every key stroke that produces a character in an operand box is handed
@@ -405,8 +410,9 @@ void Form1::dispatch(const std::function<void()>& command) {
                                  : QStringLiteral("Rekenfout: ongeldige bewerking");
         QMessageBox::critical(this, QStringLiteral("Cijferwerf"), text);
     } catch (const std::exception& error) {
-        QMessageBox::critical(this, QStringLiteral("Cijferwerf"),
-                              QStringLiteral("Interne fout: %1").arg(QString::fromLocal8Bit(error.what())));
+        QMessageBox::critical(
+            this, QStringLiteral("Cijferwerf"),
+            QStringLiteral("Interne fout: %1").arg(QString::fromLocal8Bit(error.what())));
     }
 }
 

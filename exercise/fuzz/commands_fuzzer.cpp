@@ -17,8 +17,7 @@ namespace {
 constexpr char16_t kAlphabet[] = u"0123456789012345.,+-eEdD &HhOo x\t\u00eb\uff11";
 
 void require(bool condition) {
-    if (!condition)
-        std::abort();
+    if (!condition) std::abort();
 }
 
 } // namespace

@@ -20,7 +20,7 @@ public:
     // might give, odd ones included.
     NumberFormat format() {
         static constexpr NumberFormat formats[] = {
-            kEnglishFormat, kDutchFormat, {u',', u'\u00a0'}, {u'.', u'\u202f'},
+            kEnglishFormat, kDutchFormat,  {u',', u'\u00a0'}, {u'.', u'\u202f'},
             {u',', u' '},   {u'.', u'\''}, {u',', u','},      {u'\u066b', u'\u066c'},
         };
         return formats[byte() % std::size(formats)];

@@ -12,7 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string text = input.rest();
     const bool number = exercise::isNumber(text, format);
     const auto value = exercise::readLocaleNumber(text, format);
-    if (number != value.has_value() || (value && std::isnan(*value)))
-        std::abort();
+    if (number != value.has_value() || (value && std::isnan(*value))) std::abort();
     return 0;
 }

@@ -30,30 +30,26 @@ double expected(const std::u16string& text) {
     // Blanks and line feeds out; the first character beyond ASCII ends it.
     std::string s;
     for (const char16_t c : text) {
-        if (c == u' ' || c == u'\t' || c == u'\n')
-            continue;
-        if (c >= 0x80 || c == 0)
-            break;
+        if (c == u' ' || c == u'\t' || c == u'\n') continue;
+        if (c >= 0x80 || c == 0) break;
         s += static_cast<char>(c);
     }
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'h' || s[1] == 'H' || s[1] == 'o' || s[1] == 'O')) {
+    if (s.size() >= 2 && s[0] == '&' &&
+        (s[1] == 'h' || s[1] == 'H' || s[1] == 'o' || s[1] == 'O')) {
         const bool hex = s[1] == 'h' || s[1] == 'H';
         std::string digits;
         for (std::size_t i = 2; i < s.size(); ++i) {
             const char c = s[i];
-            const bool fits = hex ? std::strchr("0123456789abcdefABCDEF", c) != nullptr
-                                  : (c >= '0' && c <= '7');
-            if (!fits || c == 0)
-                break;
+            const bool fits =
+                hex ? std::strchr("0123456789abcdefABCDEF", c) != nullptr : (c >= '0' && c <= '7');
+            if (!fits || c == 0) break;
             digits += c;
         }
-        if (digits.empty())
-            return 0.0;
+        if (digits.empty()) return 0.0;
         return std::strtod((hex ? "0x" + digits : hexOfOctal(digits)).c_str(), nullptr);
     }
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
     while (i < s.size() && isDigit(s[i]))
         ++i, ++digits;
@@ -62,13 +58,11 @@ double expected(const std::u16string& text) {
         while (i < s.size() && isDigit(s[i]))
             ++i, ++digits;
     }
-    if (digits == 0)
-        return 0.0;
+    if (digits == 0) return 0.0;
     std::string number = s.substr(0, i);
     if (i < s.size() && std::strchr("eEdD", s[i])) {
         std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && isDigit(s[j])) {
             while (j < s.size() && isDigit(s[j]))
                 ++j;
@@ -85,7 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string text = input.rest();
     const double value = exercise::readPointNumber(text);
     const double reference = expected(text);
-    if (std::memcmp(&value, &reference, sizeof value) != 0)
-        std::abort();
+    if (std::memcmp(&value, &reference, sizeof value) != 0) std::abort();
     return 0;
 }

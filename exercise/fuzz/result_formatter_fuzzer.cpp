@@ -10,8 +10,7 @@
 #include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 9)
-        return 0;
+    if (size < 9) return 0;
     exercise::fuzzing::Input input(data, size);
     const exercise::NumberFormat format = input.format();
     std::uint64_t bits = 0;
@@ -21,23 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&value, &bits, sizeof value);
 
     const std::u16string text = exercise::formatResult(value, format);
-    if (text.empty() || text.size() > 25)
-        std::abort();
+    if (text.empty() || text.size() > 25) std::abort();
     for (const char16_t c : text) {
         const bool allowed = (c >= u'0' && c <= u'9') || c == u'-' || c == u'+' || c == u'E' ||
-                             c == format.decimalSeparator || c == u'I' || c == u'N' ||
-                             c == u'F' || c == u'A';
-        if (!allowed)
-            std::abort();
+                             c == format.decimalSeparator || c == u'I' || c == u'N' || c == u'F' ||
+                             c == u'A';
+        if (!allowed) std::abort();
     }
-    if (!std::isfinite(value))
-        return 0;
+    if (!std::isfinite(value)) return 0;
     const std::u16string english = exercise::formatResult(value, exercise::kEnglishFormat);
     char rounded[40];
     std::snprintf(rounded, sizeof rounded, "%.14e", value);
     const double expected = value == 0 ? 0.0 : std::strtod(rounded, nullptr);
     const double back = exercise::readPointNumber(english);
-    if (std::memcmp(&back, &expected, sizeof back) != 0)
-        std::abort();
+    if (std::memcmp(&back, &expected, sizeof back) != 0) std::abort();
     return 0;
 }

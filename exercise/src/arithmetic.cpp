@@ -8,25 +8,21 @@ namespace {
 // The status flags are cleared before an operation and read right after it.
 // The result passes through a volatile so that the compiler neither moves the
 // operation across the flag calls nor folds it away.
-template <typename Operation>
-double checked(Operation operation, double a, double b) {
+template <typename Operation> double checked(Operation operation, double a, double b) {
     volatile double x = a;
     volatile double y = b;
     std::feclearexcept(FE_INVALID | FE_DIVBYZERO);
     volatile double result = operation(x, y);
     const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO);
-    if (raised & FE_INVALID)
-        throw ArithmeticFault(FaultCondition::InvalidOperation);
-    if (raised & FE_DIVBYZERO)
-        throw ArithmeticFault(FaultCondition::DivisionByZero);
+    if (raised & FE_INVALID) throw ArithmeticFault(FaultCondition::InvalidOperation);
+    if (raised & FE_DIVBYZERO) throw ArithmeticFault(FaultCondition::DivisionByZero);
     return result;
 }
 
 } // namespace
 
 const char* ArithmeticFault::what() const noexcept {
-    return condition_ == FaultCondition::DivisionByZero ? "division by zero"
-                                                        : "invalid operation";
+    return condition_ == FaultCondition::DivisionByZero ? "division by zero" : "invalid operation";
 }
 
 double add(double a, double b) {

@@ -50,8 +50,7 @@ void Commands::writeEquation(Box equation, Box left, std::u16string_view operato
 // Compares the texts as the boxes hold them, not the computed value. Only
 // ever hides: a wrong answer leaves the box as it is.
 void Commands::checkAnswer(Box result, Box answer) {
-    if (read(result) == read(answer))
-        window_.setAnswerVisible(answer, false);
+    if (read(result) == read(answer)) window_.setAnswerVisible(answer, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -75,14 +74,14 @@ void Commands::productResult() {
 }
 
 void Commands::quotientResult() {
-    if (divisorIsZero())
-        window_.setText(Box::Text6, kZeroDivisorResult);
+    if (divisorIsZero()) window_.setText(Box::Text6, kZeroDivisorResult);
     window_.setText(Box::Text11, divisorIsZero() ? kZeroDivisorNotice : kBlankNotice);
-    if (!divisorIsZero())
-        writeResult(Box::Text6, divide(read(Box::Text1), read(Box::Text2)));
+    if (!divisorIsZero()) writeResult(Box::Text6, divide(read(Box::Text1), read(Box::Text2)));
 }
 
-void Commands::sumEquation() { writeEquation(Box::Text7, Box::Text1, u" + ", Box::Text2, Box::Text3); }
+void Commands::sumEquation() {
+    writeEquation(Box::Text7, Box::Text1, u" + ", Box::Text2, Box::Text3);
+}
 
 // The larger operand first; with equal operands the second.
 void Commands::differenceEquation() {
@@ -108,40 +107,35 @@ void Commands::quotientEquation() {
 // The commands
 
 void Commands::sum() {
-    if (!operandsAreNumbers())
-        return;
+    if (!operandsAreNumbers()) return;
     sumResult();
     sumEquation();
     checkAnswer(Box::Text3, Box::Text12);
 }
 
 void Commands::difference() {
-    if (!operandsAreNumbers())
-        return;
+    if (!operandsAreNumbers()) return;
     differenceResult();
     differenceEquation();
     checkAnswer(Box::Text4, Box::Text13);
 }
 
 void Commands::product() {
-    if (!operandsAreNumbers())
-        return;
+    if (!operandsAreNumbers()) return;
     productResult();
     productEquation();
     checkAnswer(Box::Text5, Box::Text14);
 }
 
 void Commands::quotient() {
-    if (!operandsAreNumbers())
-        return;
+    if (!operandsAreNumbers()) return;
     quotientResult();
     quotientEquation();
     checkAnswer(Box::Text6, Box::Text15);
 }
 
 void Commands::all() {
-    if (!operandsAreNumbers())
-        return;
+    if (!operandsAreNumbers()) return;
     sumResult();
     differenceResult();
     productResult();
@@ -157,8 +151,7 @@ void Commands::all() {
 }
 
 void Commands::operandKeyPress(char16_t code) {
-    if (code != kEnterCode || !operandsAreNumbers())
-        return;
+    if (code != kEnterCode || !operandsAreNumbers()) return;
     sumResult();
     signedDifferenceResult();
     productResult();

@@ -106,13 +106,11 @@ double beyondRange(std::string_view text) noexcept {
     bool negativeExponent = false;
     if (i < text.size()) {
         ++i;
-        if (text[i] == '+' || text[i] == '-')
-            negativeExponent = text[i++] == '-';
+        if (text[i] == '+' || text[i] == '-') negativeExponent = text[i++] == '-';
         for (; i < text.size() && exponent < kExponentLimit; ++i)
             exponent = exponent * 10 + (text[i] - '0');
     }
-    if (negativeExponent)
-        exponent = -exponent;
+    if (negativeExponent) exponent = -exponent;
     const long magnitude = integerDigits > 0 ? exponent + integerDigits : exponent - fractionZeros;
     const double size = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -size : size;
@@ -133,23 +131,19 @@ Reading readDecimalPrefix(std::string_view text) noexcept {
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     const auto length = static_cast<std::size_t>(end - text.data());
-    if (ec == std::errc::result_out_of_range)
-        value = beyondRange(text.substr(0, length));
+    if (ec == std::errc::result_out_of_range) value = beyondRange(text.substr(0, length));
     return {value, length};
 }
 
 // Takes a whole text of the form &H hex-digits or &O octal-digits, handing
 // each digit's value and width in bits to the sink. False when the text is
 // not wholly of that form.
-template <typename Sink>
-bool scanWholeRadixForm(std::u16string_view text, Sink&& sink) {
+template <typename Sink> bool scanWholeRadixForm(std::u16string_view text, Sink&& sink) {
     const int radix = radixOfPrefix(text);
-    if (radix == 0 || text.size() == 2)
-        return false;
+    if (radix == 0 || text.size() == 2) return false;
     for (const char16_t c : text.substr(2)) {
         const int value = radixDigit(c, radix);
-        if (value < 0)
-            return false;
+        if (value < 0) return false;
         sink(value, radix == 16 ? 4 : 3);
     }
     return true;
@@ -166,16 +160,14 @@ bool scanLocaleNumber(std::u16string_view text, NumberFormat format, std::string
     const char16_t group = format.groupSeparator;
     const std::size_t n = text.size();
     auto emit = [out](char16_t c) {
-        if (out)
-            out->push_back(static_cast<char>(c));
+        if (out) out->push_back(static_cast<char>(c));
     };
     std::size_t i = 0;
 
     while (i < n && isBlank(text[i]))
         ++i;
     if (i < n && isSign(text[i])) {
-        if (text[i] == u'-')
-            emit(u'-');
+        if (text[i] == u'-') emit(u'-');
         ++i;
     }
     std::size_t integerDigits = 0;
@@ -195,15 +187,12 @@ bool scanLocaleNumber(std::u16string_view text, NumberFormat format, std::string
         for (; i < n && isDigit(text[i]); ++i, ++fractionDigits)
             emit(text[i]);
     }
-    if (integerDigits == 0 && fractionDigits == 0)
-        return false;
+    if (integerDigits == 0 && fractionDigits == 0) return false;
     if (i < n && isExponentLetter(text[i])) {
         ++i;
         emit(u'e');
-        if (i < n && isSign(text[i]))
-            emit(text[i++]);
-        if (i == n || !isDigit(text[i]))
-            return false;
+        if (i < n && isSign(text[i])) emit(text[i++]);
+        if (i == n || !isDigit(text[i])) return false;
         for (; i < n && isDigit(text[i]); ++i)
             emit(text[i]);
     }
@@ -253,8 +242,7 @@ bool readPointQuickly(std::u16string_view text, double& value) noexcept {
     };
     auto at = [&](std::size_t k) { return k < n ? text[k] : u'\0'; };
     skip();
-    if (at(i) == u'&')
-        return false;
+    if (at(i) == u'&') return false;
     bool negative = false;
     if (isSign(at(i))) {
         negative = at(i) == u'-';
@@ -269,8 +257,7 @@ bool readPointQuickly(std::u16string_view text, double& value) noexcept {
         if (isDigit(c)) {
             digits = true;
             if (mantissa != 0 || c != u'0') {
-                if (++significant > 19)
-                    return false;
+                if (++significant > 19) return false;
                 mantissa = mantissa * 10 + static_cast<unsigned>(c - u'0');
             }
             scale += point ? 1 : 0;
@@ -315,13 +302,11 @@ bool readPointQuickly(std::u16string_view text, double& value) noexcept {
 // with '&'.
 double readPointRadix(std::string_view text) noexcept {
     const int radix = text.size() < 2 ? 0 : radixOfLetter(static_cast<char16_t>(text[1]));
-    if (radix == 0)
-        return 0.0;
+    if (radix == 0) return 0.0;
     WholeNumber number;
     for (std::size_t i = 2; i < text.size(); ++i) {
         const int value = radixDigit(static_cast<char16_t>(text[i]), radix);
-        if (value < 0)
-            break;
+        if (value < 0) break;
         number.appendDigit(value, radix == 16 ? 4 : 3);
     }
     return number.value();
@@ -342,9 +327,8 @@ double readPointDecimal(std::span<char> text) noexcept {
     const std::size_t end = reading.length;
     if (end == 0 || end == plain.size() || (plain[end] != 'D' && plain[end] != 'd'))
         return reading.value;
-    const std::size_t digit = end + 1 < plain.size() && isSign(static_cast<char16_t>(plain[end + 1]))
-                                  ? end + 2
-                                  : end + 1;
+    const std::size_t digit =
+        end + 1 < plain.size() && isSign(static_cast<char16_t>(plain[end + 1])) ? end + 2 : end + 1;
     if (digit >= plain.size() || !isDigit(static_cast<char16_t>(plain[digit])))
         return reading.value;
     text[begin + end] = 'e';
@@ -352,16 +336,14 @@ double readPointDecimal(std::span<char> text) noexcept {
 }
 
 double readPointPlain(std::span<char> text) noexcept {
-    if (text.empty())
-        return 0.0;
+    if (text.empty()) return 0.0;
     return text[0] == '&' ? readPointRadix({text.data(), text.size()}) : readPointDecimal(text);
 }
 
 } // namespace
 
 bool isNumber(std::u16string_view text, NumberFormat format) noexcept {
-    if (radixOfPrefix(text) != 0)
-        return scanWholeRadixForm(text, [](int, int) {});
+    if (radixOfPrefix(text) != 0) return scanWholeRadixForm(text, [](int, int) {});
     return scanLocaleNumber(text, format, nullptr);
 }
 
@@ -369,13 +351,13 @@ std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat fo
     try {
         if (radixOfPrefix(text) != 0) {
             WholeNumber number;
-            if (!scanWholeRadixForm(text, [&](int value, int bits) { number.appendDigit(value, bits); }))
+            if (!scanWholeRadixForm(text,
+                                    [&](int value, int bits) { number.appendDigit(value, bits); }))
                 return std::nullopt;
             return number.value();
         }
         std::string plain;
-        if (!scanLocaleNumber(text, format, &plain))
-            return std::nullopt;
+        if (!scanLocaleNumber(text, format, &plain)) return std::nullopt;
         return readDecimalPrefix(plain).value;
     } catch (const std::bad_alloc&) {
         // Only a text of a size beyond memory gets here.
@@ -384,8 +366,7 @@ std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat fo
 }
 
 double readPointNumber(std::u16string_view text) noexcept {
-    if (double value = 0.0; readPointQuickly(text, value))
-        return value;
+    if (double value = 0.0; readPointQuickly(text, value)) return value;
     // Every blank and line feed out, up to the first character that cannot
     // be part of a number; a short text is copied on the stack.
     std::array<char, 64> local;
@@ -404,10 +385,8 @@ double readPointNumber(std::u16string_view text) noexcept {
         std::string plain(local.data(), length);
         for (; i < text.size(); ++i) {
             const PointClass kind = pointClass(text[i]);
-            if (kind == PointClass::Stop)
-                break;
-            if (kind == PointClass::Keep)
-                plain.push_back(static_cast<char>(text[i]));
+            if (kind == PointClass::Stop) break;
+            if (kind == PointClass::Keep) plain.push_back(static_cast<char>(text[i]));
         }
         return readPointPlain(plain);
     } catch (const std::bad_alloc&) {

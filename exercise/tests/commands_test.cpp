@@ -64,7 +64,7 @@ const Message kNoNumber{u"Geef een getal", u"LET OP !", 16};
 
 TEST(OperandCheck, NoNumber_ShowsOneMessageAndChangesNothing) {
     const std::pair<std::u16string_view, std::u16string_view> cases[] = {
-        {u"7", u""}, {u"", u"7"}, {u"", u""}, {u" ", u"1"}, {u"1", u"12ab"},
+        {u"7", u""},  {u"", u"7"},      {u"", u""},   {u" ", u"1"},  {u"1", u"12ab"},
         {u"x", u"y"}, {u"1,5,5", u"1"}, {u"-", u"2"}, {u"&H", u"2"},
     };
     for (const auto& [first, second] : cases) {
@@ -137,10 +137,8 @@ TEST(Difference, LargerOperandComesFirst) {
         std::u16string_view first, second, result, equation;
     };
     const Case cases[] = {
-        {u"3", u"8", u"5", u"8 - 3 = 5"},
-        {u"8", u"3", u"5", u"8 - 3 = 5"},
-        {u"4", u"4", u"0", u"4 - 4 = 0"},
-        {u"-2", u"-7", u"5", u"-2 - -7 = 5"},
+        {u"3", u"8", u"5", u"8 - 3 = 5"},     {u"8", u"3", u"5", u"8 - 3 = 5"},
+        {u"4", u"4", u"0", u"4 - 4 = 0"},     {u"-2", u"-7", u"5", u"-2 - -7 = 5"},
         {u"4.0", u"4", u"0", u"4 - 4.0 = 0"}, // equal: the second operand first
     };
     for (const auto& c : cases) {
@@ -339,11 +337,11 @@ TEST(All, WritesAllResultsThenAllEquationsThenChecksAllAnswers) {
     EXPECT_TRUE(exercise.shown(Text13)) << "the difference is never negative";
     EXPECT_FALSE(exercise.shown(Text14));
     EXPECT_FALSE(exercise.shown(Text15));
-    EXPECT_EQ(exercise.window.log(),
-              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11",
-                                        "set Text6", "set Text7", "set Text8", "set Text9",
-                                        "set Text10", "hide Text12", "hide Text14",
-                                        "hide Text15"}));
+    EXPECT_EQ(
+        exercise.window.log(),
+        (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11", "set Text6",
+                                  "set Text7", "set Text8", "set Text9", "set Text10",
+                                  "hide Text12", "hide Text14", "hide Text15"}));
 }
 
 TEST(All, ByZero_WritesErrorAndHidesAnAnswerReadingAsZero) {
@@ -371,10 +369,10 @@ TEST(Enter, SignedDifferenceAndNoAnswerChecks) {
     EXPECT_EQ(exercise[Text10], u"3 : 8 = 0.375");
     EXPECT_TRUE(exercise.shown(Text12));
     EXPECT_TRUE(exercise.shown(Text13));
-    EXPECT_EQ(exercise.window.log(),
-              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11",
-                                        "set Text6", "set Text7", "set Text8", "set Text9",
-                                        "set Text10"}));
+    EXPECT_EQ(
+        exercise.window.log(),
+        (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11", "set Text6",
+                                  "set Text7", "set Text8", "set Text9", "set Text10"}));
 }
 
 // ---------------------------------------------------------------------------
@@ -418,9 +416,9 @@ TEST(Reset, ThenAnExercise_BlankBesideTheNumberIsKeptAndReadsAsZeroInAnswers) {
 // the window stays within its rules.
 
 TEST(Invariants, EveryOperandPairAndCommand) {
-    const std::u16string_view operands[] = {u"",    u" ",   u"0",    u"-0",  u"3",   u"8",
-                                            u"1.5", u"0,5", u"2,5",  u"1E99", u"&HF", u"x",
-                                            u"-9E9", u".5", u"1E-9", u"0E5"};
+    const std::u16string_view operands[] = {u"",     u" ",   u"0",    u"-0",   u"3",   u"8",
+                                            u"1.5",  u"0,5", u"2,5",  u"1E99", u"&HF", u"x",
+                                            u"-9E9", u".5",  u"1E-9", u"0E5"};
     std::size_t runs = 0;
     for (const NumberFormat format : {kEnglishFormat, kDutchFormat}) {
         for (const auto first : operands) {
@@ -445,7 +443,8 @@ TEST(Invariants, EveryOperandPairAndCommand) {
                     for (int i = 0; i < kBoxCount; ++i) {
                         const auto box = static_cast<Box>(i + 1);
                         const std::size_t limit = maximumLength(box);
-                        EXPECT_TRUE(limit == 0 || after.texts[static_cast<std::size_t>(i)].size() <= limit);
+                        EXPECT_TRUE(limit == 0 ||
+                                    after.texts[static_cast<std::size_t>(i)].size() <= limit);
                     }
                     if (!reset && !numbers) {
                         EXPECT_EQ(after, before);

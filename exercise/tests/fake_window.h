@@ -48,8 +48,7 @@ public:
     }
 
     void setAnswerVisible(Box box, bool visible) override {
-        if (!isAnswerBox(box))
-            return;
+        if (!isAnswerBox(box)) return;
         state_.visible[index(box)] = visible;
         log_.push_back((visible ? "show " : "hide ") + name(box));
     }

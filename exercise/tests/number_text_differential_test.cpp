@@ -21,7 +21,9 @@ namespace {
 
 std::u16string widen(const std::string& text) { return {text.begin(), text.end()}; }
 
-std::string regexEscape(char c) { return std::string(std::strchr(".+*?^$()[]{}|\\", c) ? "\\" : "") + c; }
+std::string regexEscape(char c) {
+    return std::string(std::strchr(".+*?^$()[]{}|\\", c) ? "\\" : "") + c;
+}
 
 bool sameDouble(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
@@ -43,7 +45,9 @@ struct LocaleReference {
                   "[0-9]*)?|" + regexEscape(decimal) + "[0-9]+)(?:[eE][+-]?[0-9]+)?[ \\t]*" +
                   "|&[hH][0-9a-fA-F]+|&[oO][0-7]+") {}
 
-    [[nodiscard]] bool accepts(const std::string& text) const { return std::regex_match(text, grammar); }
+    [[nodiscard]] bool accepts(const std::string& text) const {
+        return std::regex_match(text, grammar);
+    }
 
     [[nodiscard]] double value(const std::string& text) const {
         if (text.size() > 1 && text[0] == '&') {
@@ -52,8 +56,7 @@ struct LocaleReference {
         }
         std::string plain;
         for (const char c : text) {
-            if (c == group || c == ' ' || c == '\t')
-                continue;
+            if (c == group || c == ' ' || c == '\t') continue;
             plain += c == decimal ? '.' : c;
         }
         return std::strtod(plain.c_str(), nullptr);
@@ -87,8 +90,7 @@ double pointReference(const std::string& raw) {
     static const std::regex octal("^&[oO]([0-7]*)");
     std::string text;
     for (const char c : raw)
-        if (c != ' ' && c != '\t' && c != '\n')
-            text += c;
+        if (c != ' ' && c != '\t' && c != '\n') text += c;
     std::smatch match;
     if (std::regex_search(text, match, hex))
         return match[1].length() == 0 ? 0.0 : std::strtod(("0x" + match[1].str()).c_str(), nullptr);
@@ -97,8 +99,7 @@ double pointReference(const std::string& raw) {
     if (std::regex_search(text, match, decimal)) {
         std::string number = match[0].str();
         for (char& c : number)
-            if (c == 'd' || c == 'D')
-                c = 'e';
+            if (c == 'd' || c == 'D') c = 'e';
         return std::strtod(number.c_str(), nullptr);
     }
     return 0.0;
@@ -112,8 +113,7 @@ std::size_t everyText(const std::string& alphabet, std::size_t maxLength, Visit 
     auto extend = [&](auto&& self) -> void {
         visit(text);
         ++count;
-        if (text.size() == maxLength)
-            return;
+        if (text.size() == maxLength) return;
         for (const char c : alphabet) {
             text.push_back(c);
             self(self);
@@ -148,7 +148,8 @@ TEST_F(CLocale, NumberTestAndLocaleReaderAgreeWithTheGrammarOnEveryShortText) {
 TEST_F(CLocale, PointReaderAgreesWithStrtodOnEveryShortText) {
     std::size_t disagreements = 0;
     const std::size_t count = everyText("019.,+-EeDd&HO \n", 4, [&](const std::string& text) {
-        if (!sameDouble(readPointNumber(widen(text)), pointReference(text)) && ++disagreements <= 10)
+        if (!sameDouble(readPointNumber(widen(text)), pointReference(text)) &&
+            ++disagreements <= 10)
             ADD_FAILURE() << "\"" << text << "\"";
     });
     std::printf("point reader, short texts: %zu texts, %zu disagreed\n", count, disagreements);
@@ -168,9 +169,9 @@ TEST_F(CLocale, PointReaderAgreesWithStrtodOnRandomTexts) {
             text += alphabet[pick(random)];
         // Every fourth text starts like a number, so that long mantissas and
         // exponents are met often.
-        if (n % 4 == 0)
-            text = std::to_string(static_cast<double>(random()) * 1e-10) + text;
-        if (!sameDouble(readPointNumber(widen(text)), pointReference(text)) && ++disagreements <= 10)
+        if (n % 4 == 0) text = std::to_string(static_cast<double>(random()) * 1e-10) + text;
+        if (!sameDouble(readPointNumber(widen(text)), pointReference(text)) &&
+            ++disagreements <= 10)
             ADD_FAILURE() << "\"" << text << "\"";
     }
     std::printf("point reader, random texts: %zu texts, %zu disagreed\n", kTexts, disagreements);
@@ -184,11 +185,9 @@ std::u16string printfReference(double value, char16_t decimal) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     std::u16string text = widen(buffer);
-    if (text == u"-0")
-        text = u"0";
+    if (text == u"-0") text.erase(0, 1); // a zero is written without its sign
     for (char16_t& c : text)
-        if (c == u'.')
-            c = decimal;
+        if (c == u'.') c = decimal;
     return text;
 }
 
@@ -247,8 +246,7 @@ TEST_F(CLocale, PointReaderReadsTheFormatterBack) {
         const std::uint64_t bits = random();
         double value = 0;
         std::memcpy(&value, &bits, sizeof value);
-        if (!std::isfinite(value))
-            continue;
+        if (!std::isfinite(value)) continue;
         char rounded[64];
         std::snprintf(rounded, sizeof rounded, "%.14e", value);
         const double back = readPointNumber(formatResult(value, kEnglishFormat));

@@ -24,7 +24,8 @@ std::string narrow(std::u16string_view text) {
 #define EXPECT_NOT_NUMBER(format, text) EXPECT_FALSE(isNumber(text, format)) << narrow(text)
 #define EXPECT_LOCALE_READS(expected, format, text)                                                \
     EXPECT_EQ(readLocaleNumber(text, format), std::optional<double>(expected)) << narrow(text)
-#define EXPECT_POINT_READS(expected, text) EXPECT_EQ(readPointNumber(text), expected) << narrow(text)
+#define EXPECT_POINT_READS(expected, text)                                                         \
+    EXPECT_EQ(readPointNumber(text), expected) << narrow(text)
 #define EXPECT_FORMATS(expected, format, value) EXPECT_EQ(formatResult(value, format), expected)
 
 // ---------------------------------------------------------------------------
@@ -269,7 +270,7 @@ TEST(ResultFormatter, WritesTheLocaleDecimalSeparator) {
 }
 
 TEST(ResultFormatter, RoundsTiesHalfToEvenOnTheBinaryValue) {
-    EXPECT_FORMATS(u"1E+15", kEnglish, 1e15 + 5);             // exactly a tie: down to even
+    EXPECT_FORMATS(u"1E+15", kEnglish, 1e15 + 5);                 // exactly a tie: down to even
     EXPECT_FORMATS(u"1.00000000000002E+15", kEnglish, 1e15 + 15); // exactly a tie: up to even
     EXPECT_FORMATS(u"1.00000000000001E+15", kEnglish, 1e15 + 6);
     // 0.15 lies below its decimal text, so it is no tie at one digit; at
@@ -298,7 +299,9 @@ TEST(BadInput, EveryReaderTakesAnyText) {
     std::u16string million_hex(1'000'000, u'F');
     million_hex[0] = u'&';
     million_hex[1] = u'H';
-    const std::u16string with_nul(u"12\0" u"34", 5);
+    const std::u16string with_nul(u"12\0"
+                                  u"34",
+                                  5);
     const char16_t lone_high[] = {0xD800, u'5', 0};
     const char16_t lone_low[] = {u'5', 0xDC00, 0};
 

@@ -40,7 +40,9 @@ QPalette darkPalette() {
 }
 
 double luminance(const QColor& c) {
-    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
@@ -67,7 +69,8 @@ QColor average(const QImage& image, const QRect& rect) {
             r += c.redF(), g += c.greenF(), b += c.blueF();
         }
     const double n = rect.width() * rect.height();
-    return QColor::fromRgbF(static_cast<float>(r / n), static_cast<float>(g / n), static_cast<float>(b / n));
+    return QColor::fromRgbF(static_cast<float>(r / n), static_cast<float>(g / n),
+                            static_cast<float>(b / n));
 }
 
 } // namespace
@@ -90,8 +93,7 @@ private slots:
     }
     void darkPalette() {
         QFETCH(bool, changedWhileOpen);
-        if (!changedWhileOpen)
-            QApplication::setPalette(::darkPalette());
+        if (!changedWhileOpen) QApplication::setPalette(::darkPalette());
         Form1 form(settings_);
         form.setText(exercise::Box::Text1, u"8");
         form.setText(exercise::Box::Text2, u"0");
@@ -99,8 +101,7 @@ private slots:
         exercise::Commands(form, settings_).all();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        if (changedWhileOpen)
-            QApplication::setPalette(::darkPalette());
+        if (changedWhileOpen) QApplication::setPalette(::darkPalette());
         const QPalette dark = ::darkPalette();
         const QImage image = form.grab().toImage();
         if (const QByteArray keep = qgetenv("CIJFERWERF_KEEP_SNAPSHOTS"); !keep.isEmpty())
@@ -108,7 +109,9 @@ private slots:
         auto rectOf = [&](const char* name) { return form.findChild<QWidget*>(name)->geometry(); };
         // Clear of the text: the right end of a box or button, the foot of a
         // label, whose caption stands at its top.
-        auto inside = [](const QRect& r) { return QPoint(r.right() - 4, r.top() + r.height() / 2); };
+        auto inside = [](const QRect& r) {
+            return QPoint(r.right() - 4, r.top() + r.height() / 2);
+        };
         auto foot = [](const QRect& r) { return QPoint(r.left() + 1, r.bottom() - 1); };
 
         // The fixed colours stay fixed.
@@ -116,11 +119,13 @@ private slots:
         QCOMPARE(image.pixelColor(inside(rectOf("Text3"))), kBrightGreen);
         QCOMPARE(image.pixelColor(inside(rectOf("Text7"))), kLightGreen);
         QCOMPARE(image.pixelColor(foot(rectOf("Label1"))), kLightGreen);
-        QCOMPARE(form.findChild<QLineEdit*>("Text11")->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(form.findChild<QLineEdit*>("Text11")->palette().color(QPalette::Text),
+                 QColor(Qt::red));
         // The desktop's colours follow the palette.
         QCOMPARE(image.pixelColor(inside(rectOf("Text1"))), dark.color(QPalette::Base));
         QCOMPARE(image.pixelColor(inside(rectOf("Text12"))), dark.color(QPalette::Base));
-        QVERIFY(contrast(image.pixelColor(inside(rectOf("Command2"))), dark.color(QPalette::Button)) < 1.5);
+        QVERIFY(contrast(image.pixelColor(inside(rectOf("Command2"))),
+                         dark.color(QPalette::Button)) < 1.5);
 
         // Every text stands out from what it is drawn on.
         struct Text {
@@ -128,18 +133,28 @@ private slots:
             QColor background;
         };
         const Text texts[] = {
-            {"Label3", kLightGreen},  {"Label8", kLightGreen}, {"Label7", kLightGreen},
-            {"Label1", kLightGreen},  {"Text3", kBrightGreen}, {"Text6", kBrightGreen},
-            {"Text7", kLightGreen},   {"Text10", kLightGreen}, {"Text11", kLightGreen},
-            {"Text12", dark.color(QPalette::Base)}, {"Text1", dark.color(QPalette::Base)},
+            {"Label3", kLightGreen},
+            {"Label8", kLightGreen},
+            {"Label7", kLightGreen},
+            {"Label1", kLightGreen},
+            {"Text3", kBrightGreen},
+            {"Text6", kBrightGreen},
+            {"Text7", kLightGreen},
+            {"Text10", kLightGreen},
+            {"Text11", kLightGreen},
+            {"Text12", dark.color(QPalette::Base)},
+            {"Text1", dark.color(QPalette::Base)},
         };
         for (const auto& [name, background] : texts) {
-            const int pixels = standingOut(image, rectOf(name).adjusted(2, 2, -2, -2), background, 2.0);
-            QVERIFY2(pixels >= 8, qPrintable(QStringLiteral("%1: %2 readable pixels").arg(name).arg(pixels)));
+            const int pixels =
+                standingOut(image, rectOf(name).adjusted(2, 2, -2, -2), background, 2.0);
+            QVERIFY2(pixels >= 8,
+                     qPrintable(QStringLiteral("%1: %2 readable pixels").arg(name).arg(pixels)));
         }
         for (auto* button : form.findChildren<QPushButton*>()) {
             const QColor face = image.pixelColor(inside(button->geometry()));
-            const int pixels = standingOut(image, button->geometry().adjusted(3, 3, -3, -3), face, 2.0);
+            const int pixels =
+                standingOut(image, button->geometry().adjusted(3, 3, -3, -3), face, 2.0);
             QVERIFY2(pixels >= 8, qPrintable(button->objectName()));
         }
     }
@@ -175,9 +190,12 @@ private slots:
             const QRect rect = control->geometry();
             const QRect doubled(rect.topLeft() * 2, rect.size() * 2);
             const QColor one = average(single, rect), two = average(twice, doubled);
-            const double apart = std::abs(one.redF() - two.redF()) + std::abs(one.greenF() - two.greenF()) +
+            const double apart = std::abs(one.redF() - two.redF()) +
+                                 std::abs(one.greenF() - two.greenF()) +
                                  std::abs(one.blueF() - two.blueF());
-            QVERIFY2(apart < 0.15, qPrintable(QStringLiteral("%1 differs by %2").arg(control->objectName()).arg(apart)));
+            QVERIFY2(apart < 0.15,
+                     qPrintable(
+                         QStringLiteral("%1 differs by %2").arg(control->objectName()).arg(apart)));
         }
 
         // An enlarged picture repeats each pixel in a 2 x 2 block; a sharp one
@@ -189,12 +207,14 @@ private slots:
                 const QRgb a = twice.pixel(x, y);
                 const bool uniform = twice.pixel(x + 1, y) == a && twice.pixel(x, y + 1) == a &&
                                      twice.pixel(x + 1, y + 1) == a;
-                const bool text = single.pixel(x / 2, y / 2) != single.pixel(heading.left() + 1, heading.top() + 1);
+                const bool text = single.pixel(x / 2, y / 2) !=
+                                  single.pixel(heading.left() + 1, heading.top() + 1);
                 blocks += text ? 1 : 0;
                 detailed += text && !uniform ? 1 : 0;
             }
         QVERIFY(blocks > 50);
-        QVERIFY2(detailed * 3 > blocks, qPrintable(QStringLiteral("%1 of %2 blocks").arg(detailed).arg(blocks)));
+        QVERIFY2(detailed * 3 > blocks,
+                 qPrintable(QStringLiteral("%1 of %2 blocks").arg(detailed).arg(blocks)));
     }
 };
 

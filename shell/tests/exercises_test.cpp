@@ -128,7 +128,8 @@ private slots:
         type(1, "3");
         type(2, "8");
         type(13, "-5");
-        QTest::keyClick(box(operand), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(box(operand), key,
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(text(4), "-5");
         QCOMPARE(text(8), "3 - 8 = -5");
         QCOMPARE(text(6), "0.375");

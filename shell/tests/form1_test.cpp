@@ -32,11 +32,9 @@ private:
     FixedRegionalSettings settings_;
     std::unique_ptr<Form1> form_;
 
-    template <typename T = QWidget>
-    T* control(const char* name) const {
+    template <typename T = QWidget> T* control(const char* name) const {
         auto* widget = form_->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
+        if (!widget) qFatal("no control %s", name);
         return widget;
     }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
@@ -80,7 +78,8 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name) << rect << text;
         };
         row("Label3", twips(120, 120, 2745, 285), "CIJFERWERF");
-        row("Label8", twips(120, 480, 3585, 210), "Kies twee getallen en vul de juiste antwoorden in");
+        row("Label8", twips(120, 480, 3585, 210),
+            "Kies twee getallen en vul de juiste antwoorden in");
         row("Label7", twips(120, 720, 2745, 210), "(decimale getallen met punt intoetsen)");
         row("Label1", twips(600, 1080, 615, 360), "getal 1");
         row("Text1", twips(1320, 1080, 1000, 315), "");
@@ -95,9 +94,12 @@ private slots:
         const int tops[] = {1920, 2400, 2880, 3360};
         const char* signs[] = {"+", "-", "x", ":"};
         for (int i = 0; i < 4; ++i) {
-            row(qPrintable(QStringLiteral("Text%1").arg(12 + i)), twips(1800, tops[i], 1000, 360), "");
-            row(qPrintable(QStringLiteral("Text%1").arg(3 + i)), twips(2880, tops[i], 1000, 350), signs[i]);
-            row(qPrintable(QStringLiteral("Text%1").arg(7 + i)), twips(3960, tops[i], 2715, 350), "");
+            row(qPrintable(QStringLiteral("Text%1").arg(12 + i)), twips(1800, tops[i], 1000, 360),
+                "");
+            row(qPrintable(QStringLiteral("Text%1").arg(3 + i)), twips(2880, tops[i], 1000, 350),
+                signs[i]);
+            row(qPrintable(QStringLiteral("Text%1").arg(7 + i)), twips(3960, tops[i], 2715, 350),
+                "");
         }
         row("Text11", twips(3960, 3720, 2715, 350), "");
     }
@@ -174,8 +176,7 @@ private slots:
         QTest::newRow("operand caption") << "Label2" << light;
         QTest::newRow("operand box") << "Text2" << base;
         QTest::newRow("answer box") << "Text15" << base;
-        QTest::newRow("button") << "Command6"
-                                << QApplication::palette().color(QPalette::Button);
+        QTest::newRow("button") << "Command6" << QApplication::palette().color(QPalette::Button);
     }
     void drawnColours() {
         QFETCH(QString, name);
@@ -281,9 +282,9 @@ private slots:
 
     void tabCycle() {
         QCOMPARE(QApplication::focusWidget(), control("Command1"));
-        const QStringList forward = {"Text1",  "Text2",  "Text7",    "Text8",    "Text9",
-                                     "Text10", "Text11", "Command2", "Text12",   "Text13",
-                                     "Text14", "Text15", "Command3", "Command4", "Command5",
+        const QStringList forward = {"Text1",    "Text2",   "Text7",    "Text8",    "Text9",
+                                     "Text10",   "Text11",  "Command2", "Text12",   "Text13",
+                                     "Text14",   "Text15",  "Command3", "Command4", "Command5",
                                      "Command6", "Command1"};
         QCOMPARE(focusWalk(Qt::Key_Tab, Qt::NoModifier, static_cast<int>(forward.size())), forward);
         QStringList backward(forward.rbegin() + 1, forward.rend());
@@ -377,19 +378,31 @@ private slots:
     void accessibleNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("first operand") << "Text1" << "getal 1";
-        QTest::newRow("second operand") << "Text2" << "getal 2";
-        QTest::newRow("sum answer") << "Text12" << "antwoord som";
+        QTest::newRow("first operand") << "Text1"
+                                       << "getal 1";
+        QTest::newRow("second operand") << "Text2"
+                                        << "getal 2";
+        QTest::newRow("sum answer") << "Text12"
+                                    << "antwoord som";
         QTest::newRow("quotient answer") << "Text15" << QStringLiteral(u"antwoord quotiënt");
-        QTest::newRow("sum result") << "Text3" << "uitkomst som";
-        QTest::newRow("difference equation") << "Text8" << "berekening verschil";
-        QTest::newRow("division notice") << "Text11" << "melding deling";
-        QTest::newRow("all button") << "Command1" << "alles";
-        QTest::newRow("sum button") << "Command2" << "som";
-        QTest::newRow("reset button") << "Command6" << "opnieuw";
-        QTest::newRow("heading") << "Label3" << "CIJFERWERF";
-        QTest::newRow("hint") << "Label7" << "(decimale getallen met punt intoetsen)";
-        QTest::newRow("caption") << "Label1" << "getal 1";
+        QTest::newRow("sum result") << "Text3"
+                                    << "uitkomst som";
+        QTest::newRow("difference equation") << "Text8"
+                                             << "berekening verschil";
+        QTest::newRow("division notice") << "Text11"
+                                         << "melding deling";
+        QTest::newRow("all button") << "Command1"
+                                    << "alles";
+        QTest::newRow("sum button") << "Command2"
+                                    << "som";
+        QTest::newRow("reset button") << "Command6"
+                                      << "opnieuw";
+        QTest::newRow("heading") << "Label3"
+                                 << "CIJFERWERF";
+        QTest::newRow("hint") << "Label7"
+                              << "(decimale getallen met punt intoetsen)";
+        QTest::newRow("caption") << "Label1"
+                                 << "getal 1";
     }
     void accessibleNames() {
         QFETCH(QString, name);

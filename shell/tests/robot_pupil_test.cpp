@@ -27,7 +27,8 @@ const QString kKeys = QStringLiteral("0123456789012345.,+-eEdD &Hhx");
 const QString kPasted = kKeys + QStringLiteral(u"\u00eb\uff11\t");
 // Texts a pupil means: numbers in both ways of writing, a zero divisor, and
 // the divisor that is zero only to the point reader.
-const QStringList kMeant = {"0,5", "0", "-0", "8", "3", "1.5", "2,5", "1E99", "&HF", " ", "4", "12"};
+const QStringList kMeant = {"0,5", "0",    "-0",  "8", "3", "1.5",
+                            "2,5", "1E99", "&HF", " ", "4", "12"};
 
 } // namespace
 
@@ -44,8 +45,7 @@ private:
         bool eventFilter(QObject*, QEvent* event) override {
             if (event->type() == QEvent::KeyPress) {
                 const int key = static_cast<QKeyEvent*>(event)->key();
-                if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                    fired_ << Fired::Enter;
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) fired_ << Fired::Enter;
             }
             return false;
         }
@@ -68,7 +68,8 @@ private slots:
         const int events = qEnvironmentVariableIsSet("ROBOT_EVENTS")
                                ? qEnvironmentVariableIntValue("ROBOT_EVENTS")
                                : 2000;
-        const exercise::NumberFormat format = dutch ? exercise::kDutchFormat : exercise::kEnglishFormat;
+        const exercise::NumberFormat format =
+            dutch ? exercise::kDutchFormat : exercise::kEnglishFormat;
         FixedRegionalSettings settings(format);
         Form1 form(settings);
         form.show();
@@ -85,7 +86,8 @@ private slots:
         for (int i = 1; i <= 6; ++i) {
             auto* button = form.findChild<QPushButton*>(QStringLiteral("Command%1").arg(i));
             buttons << button;
-            connect(button, &QPushButton::clicked, this, [&fired, i] { fired << static_cast<Fired>(i - 1); });
+            connect(button, &QPushButton::clicked, this,
+                    [&fired, i] { fired << static_cast<Fired>(i - 1); });
         }
         QList<QLineEdit*> boxes;
         for (int i = 1; i <= exercise::kBoxCount; ++i)
@@ -106,13 +108,27 @@ private slots:
             for (const Fired action : std::as_const(fired)) {
                 try {
                     switch (action) {
-                    case Fired::Button1: fakeCommands.all(); break;
-                    case Fired::Button2: fakeCommands.sum(); break;
-                    case Fired::Button3: fakeCommands.difference(); break;
-                    case Fired::Button4: fakeCommands.product(); break;
-                    case Fired::Button5: fakeCommands.quotient(); break;
-                    case Fired::Button6: fakeCommands.reset(); break;
-                    case Fired::Enter: fakeCommands.operandKeyPress(exercise::kEnterCode); break;
+                    case Fired::Button1:
+                        fakeCommands.all();
+                        break;
+                    case Fired::Button2:
+                        fakeCommands.sum();
+                        break;
+                    case Fired::Button3:
+                        fakeCommands.difference();
+                        break;
+                    case Fired::Button4:
+                        fakeCommands.product();
+                        break;
+                    case Fired::Button5:
+                        fakeCommands.quotient();
+                        break;
+                    case Fired::Button6:
+                        fakeCommands.reset();
+                        break;
+                    case Fired::Enter:
+                        fakeCommands.operandKeyPress(exercise::kEnterCode);
+                        break;
                     }
                 } catch (const exercise::ArithmeticFault&) {
                     ++faults;
@@ -132,13 +148,17 @@ private slots:
             if (!QApplication::focusWidget()) {
                 QApplication::setActiveWindow(&form);
                 if (!QApplication::focusWidget())
-                    QFAIL(qPrintable(QStringLiteral("seed %1, event %2: no focus after %3").arg(seed).arg(event).arg(what)));
+                    QFAIL(qPrintable(QStringLiteral("seed %1, event %2: no focus after %3")
+                                         .arg(seed)
+                                         .arg(event)
+                                         .arg(what)));
             }
             if (choice < 45) {
                 // Click a box (a hidden one cannot be clicked), then type or paste.
                 QLineEdit* target = boxes[below(exercise::kBoxCount)];
                 if (target->isVisible())
-                    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2 + below(target->width() - 4), target->height() / 2));
+                    QTest::mouseClick(target, Qt::LeftButton, {},
+                                      QPoint(2 + below(target->width() - 4), target->height() / 2));
                 QWidget* focus = QApplication::focusWidget();
                 if (below(2) == 0) // select what the box holds, to write over it
                     QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
@@ -147,8 +167,9 @@ private slots:
                     what = QStringLiteral("type \"%1\" into %2").arg(text, focus->objectName());
                     QTest::keyClicks(focus, text);
                 } else {
-                    const QString text = below(2) ? kMeant.at(below(static_cast<int>(kMeant.size())))
-                                                  : randomText(kPasted, 14);
+                    const QString text = below(2)
+                                             ? kMeant.at(below(static_cast<int>(kMeant.size())))
+                                             : randomText(kPasted, 14);
                     what = QStringLiteral("paste \"%1\" into %2").arg(text, focus->objectName());
                     QApplication::clipboard()->setText(text);
                     QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
@@ -160,10 +181,10 @@ private slots:
                                 back ? Qt::ShiftModifier : Qt::NoModifier);
             } else if (choice < 75) {
                 QLineEdit* operand = boxes[below(2)];
-                if (below(4) != 0)
-                    QTest::mouseClick(operand, Qt::LeftButton);
+                if (below(4) != 0) QTest::mouseClick(operand, Qt::LeftButton);
                 what = QStringLiteral("Enter in %1").arg(QApplication::focusWidget()->objectName());
-                QTest::keyClick(QApplication::focusWidget(), below(2) ? Qt::Key_Return : Qt::Key_Enter);
+                QTest::keyClick(QApplication::focusWidget(),
+                                below(2) ? Qt::Key_Return : Qt::Key_Enter);
             } else {
                 QPushButton* button = buttons[below(6)];
                 what = QStringLiteral("click %1").arg(button->objectName());
@@ -174,14 +195,17 @@ private slots:
             // the fake takes over its text before replaying any command.
             if (fired.isEmpty()) {
                 for (int i = 0; i < exercise::kBoxCount; ++i) {
-                    if (boxes[i]->text() == before[i])
-                        continue;
+                    if (boxes[i]->text() == before[i]) continue;
                     const auto box = static_cast<Box>(i + 1);
-                    const bool typable = (box == Box::Text1 || box == Box::Text2 || exercise::isAnswerBox(box)) &&
-                                         boxes[i]->isVisible() && boxes[i] == QApplication::focusWidget();
+                    const bool typable =
+                        (box == Box::Text1 || box == Box::Text2 || exercise::isAnswerBox(box)) &&
+                        boxes[i]->isVisible() && boxes[i] == QApplication::focusWidget();
                     if (!typable)
-                        QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4 changed without a command")
-                                             .arg(seed).arg(event).arg(what, boxes[i]->objectName())));
+                        QFAIL(qPrintable(
+                            QStringLiteral("seed %1, event %2 (%3): %4 changed without a command")
+                                .arg(seed)
+                                .arg(event)
+                                .arg(what, boxes[i]->objectName())));
                     const QString text = boxes[i]->text();
                     fake.type(box, std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
                                                   static_cast<std::size_t>(text.size())));
@@ -194,20 +218,30 @@ private slots:
                 const auto box = static_cast<Box>(i + 1);
                 const QString expected = QString::fromStdU16String(fake.text(box));
                 const auto limit = exercise::maximumLength(box);
-                const bool same = boxes[i]->text() == expected &&
-                                  (!exercise::isAnswerBox(box) || boxes[i]->isVisible() == fake.visible(box)) &&
-                                  (limit == 0 || boxes[i]->text().size() <= static_cast<qsizetype>(limit)) &&
-                                  (i < 2 || i > 5 || !boxes[i]->isEnabled());
+                const bool same =
+                    boxes[i]->text() == expected &&
+                    (!exercise::isAnswerBox(box) || boxes[i]->isVisible() == fake.visible(box)) &&
+                    (limit == 0 || boxes[i]->text().size() <= static_cast<qsizetype>(limit)) &&
+                    (i < 2 || i > 5 || !boxes[i]->isEnabled());
                 if (!same)
-                    QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4 shows \"%5\"%6, expected \"%7\"%8")
-                                         .arg(seed).arg(event).arg(what, boxes[i]->objectName(), boxes[i]->text(),
-                                              boxes[i]->isVisible() ? "" : " hidden", expected,
-                                              fake.visible(box) ? "" : " hidden")));
+                    QFAIL(qPrintable(
+                        QStringLiteral(
+                            "seed %1, event %2 (%3): %4 shows \"%5\"%6, expected \"%7\"%8")
+                            .arg(seed)
+                            .arg(event)
+                            .arg(what, boxes[i]->objectName(), boxes[i]->text(),
+                                 boxes[i]->isVisible() ? "" : " hidden", expected,
+                                 fake.visible(box) ? "" : " hidden")));
             }
             const auto messages = static_cast<qsizetype>(fake.messages().size()) + faults;
             if (closer.seen().size() != messages)
-                QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4 message boxes, expected %5")
-                                     .arg(seed).arg(event).arg(what).arg(closer.seen().size()).arg(messages)));
+                QFAIL(qPrintable(
+                    QStringLiteral("seed %1, event %2 (%3): %4 message boxes, expected %5")
+                        .arg(seed)
+                        .arg(event)
+                        .arg(what)
+                        .arg(closer.seen().size())
+                        .arg(messages)));
         }
         qInfo("%d events, %d messages, %d arithmetic faults", events,
               static_cast<int>(closer.seen().size()), faults);

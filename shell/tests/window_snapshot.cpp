@@ -9,8 +9,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2)
-        return 2;
+    if (argc != 2) return 2;
     const FixedRegionalSettings settings;
     Form1 form(settings);
     form.setText(exercise::Box::Text1, u"8");

@@ -44,8 +44,7 @@ public:
 private:
     void closeOpenBox() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
+        if (!box || !box->isVisible()) return;
         seen_.append({box->icon(), box->windowTitle(), box->text(), box->standardButtons(),
                       static_cast<int>(box->buttons().size()), box->isModal()});
         box->button(QMessageBox::Ok)->click();

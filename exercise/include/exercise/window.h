@@ -15,8 +15,21 @@ namespace exercise {
 // Text7 to Text10, the division notice box Text11, answer boxes Text12 to
 // Text15.
 enum class Box {
-    Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
-    Text9, Text10, Text11, Text12, Text13, Text14, Text15,
+    Text1 = 1,
+    Text2,
+    Text3,
+    Text4,
+    Text5,
+    Text6,
+    Text7,
+    Text8,
+    Text9,
+    Text10,
+    Text11,
+    Text12,
+    Text13,
+    Text14,
+    Text15,
 };
 
 inline constexpr int kBoxCount = 15;
