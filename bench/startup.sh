@@ -2,7 +2,8 @@
 # Start-up, from exec to the window mapped on an X server (Xvfb, no window
 # manager), and peak resident memory, for the program beside a bare Qt window
 # with 26 plain controls and beside xcalc. Prints medians of RUNS runs, after
-# one warm-up run each, and the ratios to the bare Qt window.
+# one warm-up round, the subjects taking turns, and the ratios to the bare
+# Qt window.
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=$(realpath "${1:-build}")
@@ -17,32 +18,48 @@ export LC_ALL=C
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# measure TITLE COMMAND...: one line "milliseconds kilobytes" per run.
-measure() {
+# once TITLE COMMAND...: one run, printed as "microseconds kilobytes".
+once() {
     local title=$1
     shift
-    for run in $(seq 0 "$runs"); do
-        local start end
-        start=$(date +%s%N)
-        /usr/bin/time -f '%M' -o "$work/rss" "$@" 2>/dev/null &
-        local timer=$!
-        until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do :; done
-        end=$(date +%s%N)
-        sleep 0.5 # let it paint and settle before the peak is read
-        pkill -TERM -P "$timer" || true
-        wait "$timer" 2>/dev/null || true
-        [ "$run" -eq 0 ] && continue # warm-up
-        echo "$(( (end - start) / 1000 )) $(tail -n 1 "$work/rss")"
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f '%M' -o "$work/rss" "$@" 2>/dev/null &
+    local timer=$!
+    # Poll every few milliseconds: polling without pause would crowd the X
+    # server that the program is talking to.
+    local deadline=$((start + 20000000000))
+    until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
+        sleep 0.003
+        [ "$(date +%s%N)" -lt "$deadline" ] || { echo "no $title window" >&2; exit 1; }
     done
+    end=$(date +%s%N)
+    sleep 0.5 # let it paint and settle before the peak is read
+    pkill -TERM -P "$timer" || true
+    wait "$timer" 2>/dev/null || true
+    echo "$(((end - start) / 1000)) $(tail -n 1 "$work/rss")"
 }
 
-declare -A startup memory
-for subject in cijferwerf minimal xcalc; do
-    case $subject in
-    cijferwerf) measure Cijferwerf "$build/shell/cijferwerf" >"$work/$subject" ;;
-    minimal) measure Minimal "$build/bench/minimal_window" >"$work/$subject" ;;
-    xcalc) measure Calculator xcalc >"$work/$subject" ;;
+subjects=(cijferwerf minimal xcalc)
+run_subject() {
+    case $1 in
+    cijferwerf) once Cijferwerf "$build/shell/cijferwerf" ;;
+    minimal) once Minimal "$build/bench/minimal_window" ;;
+    xcalc) once Calculator xcalc ;;
     esac
+}
+
+# The subjects take turns, so that whatever else the machine does falls on
+# all of them alike; round 0 only warms the caches.
+for run in $(seq 0 "$runs"); do
+    for subject in "${subjects[@]}"; do
+        result=$(run_subject "$subject")
+        [ "$run" -eq 0 ] || echo "$result" >>"$work/$subject"
+    done
+done
+
+declare -A startup memory
+for subject in "${subjects[@]}"; do
     startup[$subject]=$(cut -d' ' -f1 "$work/$subject" | median)
     memory[$subject]=$(cut -d' ' -f2 "$work/$subject" | median)
 done

@@ -401,19 +401,24 @@ std::size_t formatResult(double value, NumberFormat format,
         out[0] = u'0';
         return 1;
     }
+    if (!std::isfinite(value)) {
+        const std::u16string_view text = std::isnan(value) ? (std::signbit(value) ? u"-NAN" : u"NAN")
+                                                           : (value < 0 ? u"-INF" : u"INF");
+        std::copy(text.begin(), text.end(), out.begin());
+        return text.size();
+    }
     std::array<char, kResultCapacity> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                          std::chars_format::general, 15);
     const auto length = static_cast<std::size_t>(end - buffer.data());
-    for (std::size_t i = 0; i < length; ++i) {
-        const char c = buffer[i];
-        if (c == '.')
-            out[i] = format.decimalSeparator;
-        else if (c >= 'a' && c <= 'z')
-            out[i] = static_cast<char16_t>(c - 'a' + 'A');
-        else
-            out[i] = static_cast<char16_t>(c);
-    }
+    // Digits, a minus, a point, an e and an exponent sign: widened as they
+    // are, then the point and the e put right.
+    std::copy(buffer.data(), end, out.begin());
+    const std::string_view text(buffer.data(), length);
+    if (const auto point = text.find('.'); point != std::string_view::npos)
+        out[point] = format.decimalSeparator;
+    if (const auto e = text.find('e', 1); e != std::string_view::npos)
+        out[e] = u'E';
     return length;
 }
 
