@@ -33,8 +33,10 @@ bool Commands::divisorIsZero() const {
     return !divisor || *divisor == 0.0;
 }
 
+// A result that its box would cut to a number of another size is written
+// shorter instead; one that only loses decimals is cut by the box.
 void Commands::writeResult(Box box, double value) {
-    window_.setText(box, formatResult(value, settings_.numberFormat()));
+    window_.setText(box, formatResultToFit(value, settings_.numberFormat(), maximumLength(box)));
 }
 
 void Commands::writeEquation(Box equation, Box left, std::u16string_view operatorText, Box right,

@@ -402,8 +402,9 @@ std::size_t formatResult(double value, NumberFormat format,
         return 1;
     }
     if (!std::isfinite(value)) {
-        const std::u16string_view text = std::isnan(value) ? (std::signbit(value) ? u"-NAN" : u"NAN")
-                                                           : (value < 0 ? u"-INF" : u"INF");
+        const std::u16string_view text = std::isnan(value)
+                                             ? (std::signbit(value) ? u"-NAN" : u"NAN")
+                                             : (value < 0 ? u"-INF" : u"INF");
         std::copy(text.begin(), text.end(), out.begin());
         return text.size();
     }
@@ -417,8 +418,7 @@ std::size_t formatResult(double value, NumberFormat format,
     const std::string_view text(buffer.data(), length);
     if (const auto point = text.find('.'); point != std::string_view::npos)
         out[point] = format.decimalSeparator;
-    if (const auto e = text.find('e', 1); e != std::string_view::npos)
-        out[e] = u'E';
+    if (const auto e = text.find('e', 1); e != std::string_view::npos) out[e] = u'E';
     return length;
 }
 
@@ -426,6 +426,36 @@ std::u16string formatResult(double value, NumberFormat format) {
     std::array<char16_t, kResultCapacity> buffer{};
     const std::size_t length = formatResult(value, format, buffer);
     return {buffer.data(), length};
+}
+
+std::u16string formatResultToFit(double value, NumberFormat format, std::size_t width) {
+    std::u16string text = formatResult(value, format);
+    if (text.size() <= width) return text;
+    const bool exponentForm = text.find(u'E') != std::u16string::npos;
+    const auto separator = text.find(format.decimalSeparator);
+    if (!exponentForm && separator != std::u16string::npos && separator <= width)
+        return text; // the box drops decimals only
+    for (int digits = 14; digits >= 0; --digits) {
+        std::array<char, kResultCapacity + 8> buffer{};
+        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                             std::chars_format::scientific, digits);
+        std::string plain(buffer.data(), end);
+        // Trailing zeros of the mantissa go, as the result formatter drops them.
+        const auto e = plain.find('e');
+        auto last = plain.find_last_not_of('0', e - 1);
+        if (plain[last] == '.') --last;
+        plain.erase(last + 1, e - last - 1);
+        if (plain.size() > width) continue;
+        text.assign(plain.begin(), plain.end());
+        for (char16_t& c : text) {
+            if (c == u'.')
+                c = format.decimalSeparator;
+            else if (c == u'e')
+                c = u'E';
+        }
+        return text;
+    }
+    return text;
 }
 
 } // namespace exercise

@@ -175,15 +175,34 @@ TEST(Quotient, ResultBoxKeepsTenCharacters_AnswerComparedAsItReadsBack) {
     EXPECT_TRUE(close.shown(Text15));
 }
 
-// Cutting 1.42857142857143E-06 to ten characters drops its exponent; the
-// check compares with what the box holds.
-TEST(Quotient, CutResultLosesItsExponent_AnswerComparedWithTheCutText) {
+// Cut to ten characters, 1.42857142857143E-06 would lose its exponent and
+// read as a million times too large; it is written shorter instead, and the
+// check compares with what the box shows.
+TEST(Quotient, ResultTooLongForItsBox_KeepsItsSize) {
     Exercise exercise;
-    exercise.operands(u"1", u"7E5").answer(Text15, u"1.42857142");
+    exercise.operands(u"1", u"7E5").answer(Text15, u"1.4286E-6");
     exercise.commands.quotient();
-    EXPECT_EQ(exercise[Text6], u"1.42857142");
-    EXPECT_EQ(exercise[Text10], u"1 : 7E5 = 1.42857142");
+    EXPECT_EQ(exercise[Text6], u"1.4286E-06");
+    EXPECT_EQ(exercise[Text10], u"1 : 7E5 = 1.4286E-06");
     EXPECT_FALSE(exercise.shown(Text15));
+
+    Exercise cut;
+    cut.operands(u"1", u"7E5").answer(Text15, u"1.42857142");
+    cut.commands.quotient();
+    EXPECT_TRUE(cut.shown(Text15));
+}
+
+TEST(Product, ResultTooLongForItsBox_KeepsItsSize) {
+    Exercise exercise(kDutchFormat);
+    exercise.operands(u"1234", u"9E99");
+    exercise.commands.product();
+    EXPECT_EQ(exercise[Text5], u"1,111E+103");
+    EXPECT_EQ(exercise[Text9], u"1234 x 9E99 = 1,111E+103");
+
+    Exercise whole;
+    whole.operands(u"9999", u"1E10");
+    whole.commands.product();
+    EXPECT_EQ(whole[Text5], u"9.999E+13"); // not 9999000000, cut from 99990000000000
 }
 
 TEST(Quotient, ByZero_WritesErrorAndNotice) {

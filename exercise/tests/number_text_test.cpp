@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace exercise {
@@ -285,6 +287,48 @@ TEST(ResultFormatter, WritesZeroWithoutSignAndNonFiniteValuesInCapitals) {
     EXPECT_FORMATS(u"INF", kEnglish, kInfinity);
     EXPECT_FORMATS(u"-INF", kEnglish, -kInfinity);
     EXPECT_FORMATS(u"NAN", kEnglish, std::numeric_limits<double>::quiet_NaN());
+}
+
+// ---------------------------------------------------------------------------
+// The result for a box of ten characters
+
+#define EXPECT_FITS(expected, format, value)                                                       \
+    EXPECT_EQ(formatResultToFit(value, format, 10), expected)
+
+TEST(ResultToFit, LeavesTheBoxToDropDecimals) {
+    EXPECT_FITS(u"8", kEnglish, 8.0);
+    EXPECT_FITS(u"0.333333333333333", kEnglish, 1.0 / 3.0);
+    EXPECT_FITS(u"2,66666666666667", kDutch, 8.0 / 3.0);
+    EXPECT_FITS(u"1234567890.5", kEnglish, 1234567890.5); // every whole digit stays
+    EXPECT_FITS(u"-0.333333333333333", kEnglish, -1.0 / 3.0);
+    EXPECT_FITS(u"8.1E+199", kEnglish, 9e99 * 9e99);
+    EXPECT_FITS(u"1E+15", kEnglish, 1e15);
+}
+
+TEST(ResultToFit, WritesShorterWhatACutWouldChangeInSize) {
+    EXPECT_FITS(u"1.111E+103", kEnglish, 1234 * 9e99);
+    EXPECT_FITS(u"1,111E+103", kDutch, 1234 * 9e99);
+    EXPECT_FITS(u"-1.11E+103", kEnglish, -1234 * 9e99);
+    EXPECT_FITS(u"1.4286E-06", kEnglish, 1 / 7e5);
+    EXPECT_FITS(u"9.999E+13", kEnglish, 9999 * 1e10);
+    EXPECT_FITS(u"1.2346E+10", kEnglish, 12345678901.0);
+    EXPECT_FITS(u"-1.23E-308", kEnglish, -1.23456789012345e-308);
+    EXPECT_FITS(u"1E+100", kEnglish, 1e100);
+    EXPECT_FITS(u"1E+14", kEnglish, 99999999999999.99); // rounding carries into the next power
+}
+
+// Whatever the box then keeps of it reads back as about the same number.
+TEST(ResultToFit, WhatTheBoxKeepsReadsBackCloseToTheValue) {
+    std::mt19937_64 random(10);
+    for (int n = 0; n < 200'000; ++n) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value) || value == 0) continue;
+        const std::u16string shown = formatResultToFit(value, kEnglish, 10).substr(0, 10);
+        const double back = readPointNumber(shown);
+        ASSERT_LT(std::abs(back - value), 0.05 * std::abs(value)) << narrow(shown);
+    }
 }
 
 // ---------------------------------------------------------------------------

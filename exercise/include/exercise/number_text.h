@@ -72,4 +72,14 @@ std::size_t formatResult(double value, NumberFormat format,
 // The same, as a string.
 [[nodiscard]] std::u16string formatResult(double value, NumberFormat format);
 
+// The result formatter's text for a box that keeps at most width characters
+// (at least 10). A box cuts a longer text to its first characters; that only
+// drops decimals as long as every digit before the decimal separator stays,
+// so such a text comes back as formatResult writes it. Where the cut would
+// change the size of the number (an exponent or whole digits lost, as in
+// 1.1106E+103 cut to 1.1106E+10), the value is written instead in exponent
+// form with as many significant digits, rounded, as fit: 1.111E+103.
+[[nodiscard]] std::u16string formatResultToFit(double value, NumberFormat format,
+                                               std::size_t width);
+
 } // namespace exercise
