@@ -1,6 +1,7 @@
 // The result formatter on any double: a short text with the given decimal
 // separator that the point reader reads back as the value rounded to fifteen
-// significant digits.
+// significant digits; and what a box of ten characters keeps of the text
+// written to fit it reads back as about the same number.
 #include "exercise/number_text.h"
 #include "fuzz_input.h"
 
@@ -34,5 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double expected = value == 0 ? 0.0 : std::strtod(rounded, nullptr);
     const double back = exercise::readPointNumber(english);
     if (std::memcmp(&back, &expected, sizeof back) != 0) std::abort();
+
+    const std::u16string fitted = exercise::formatResultToFit(value, exercise::kEnglishFormat, 10);
+    const double shown = exercise::readPointNumber(fitted.substr(0, 10));
+    if (value != 0 && !(std::abs(shown - value) < 0.05 * std::abs(value))) std::abort();
     return 0;
 }
