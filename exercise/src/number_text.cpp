@@ -435,25 +435,41 @@ std::u16string formatResultToFit(double value, NumberFormat format, std::size_t 
     const auto separator = text.find(format.decimalSeparator);
     if (!exponentForm && separator != std::u16string::npos && separator <= width)
         return text; // the box drops decimals only
-    for (int digits = 14; digits >= 0; --digits) {
+
+    // The value in exponent form with the given number of digits after the
+    // point, trailing zeros dropped as the result formatter drops them.
+    auto exponentText = [value](int digits) {
         std::array<char, kResultCapacity + 8> buffer{};
         const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                              std::chars_format::scientific, digits);
         std::string plain(buffer.data(), end);
-        // Trailing zeros of the mantissa go, as the result formatter drops them.
         const auto e = plain.find('e');
         auto last = plain.find_last_not_of('0', e - 1);
         if (plain[last] == '.') --last;
         plain.erase(last + 1, e - last - 1);
-        if (plain.size() > width) continue;
-        text.assign(plain.begin(), plain.end());
-        for (char16_t& c : text) {
-            if (c == u'.')
-                c = format.decimalSeparator;
-            else if (c == u'e')
-                c = u'E';
-        }
-        return text;
+        return plain;
+    };
+    std::string plain;
+    for (int digits = 14; digits >= 0; --digits) {
+        plain = exponentText(digits);
+        if (plain.size() <= width) break;
+    }
+    // Rounded up at the very top of the range, the text would name a number
+    // beyond it; there the mantissa is cut instead.
+    if (!std::isfinite(readDecimalPrefix(plain).value)) {
+        const std::string full = exponentText(14);
+        const auto e = full.find('e');
+        const std::string exponent = full.substr(e);
+        std::string mantissa = full.substr(0, std::min(e, width - exponent.size()));
+        mantissa.erase(mantissa.find_last_not_of("0.") + 1);
+        plain = mantissa + exponent;
+    }
+    text.assign(plain.begin(), plain.end());
+    for (char16_t& c : text) {
+        if (c == u'.')
+            c = format.decimalSeparator;
+        else if (c == u'e')
+            c = u'E';
     }
     return text;
 }

@@ -316,6 +316,9 @@ TEST(ResultToFit, WritesShorterWhatACutWouldChangeInSize) {
     EXPECT_FITS(u"1E+100", kEnglish, 1e100);
     EXPECT_FITS(u"1E+14", kEnglish, 99999999999999.99); // rounding carries into the next power
     EXPECT_FITS(u"4.941E-324", kEnglish, std::numeric_limits<double>::denorm_min());
+    // Rounded, the largest double would read as beyond the range: cut instead.
+    EXPECT_FITS(u"1.797E+308", kEnglish, std::numeric_limits<double>::max());
+    EXPECT_FITS(u"-1.79E+308", kEnglish, -std::numeric_limits<double>::max());
 }
 
 // Whatever the box then keeps of it reads back as about the same number.
