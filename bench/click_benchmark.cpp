@@ -2,6 +2,7 @@
 // a click whose handler writes the same texts and hides the same answer boxes
 // from strings made beforehand. Runs on whatever platform QT_QPA_PLATFORM
 // names (offscreen, or xcb on an X server).
+#include "fixed_regional_settings.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -13,13 +14,6 @@
 #include <memory>
 
 namespace {
-
-class EnglishSettings final : public exercise::RegionalSettings {
-public:
-    [[nodiscard]] exercise::NumberFormat numberFormat() const override {
-        return exercise::kEnglishFormat;
-    }
-};
 
 struct Window {
     Window() : form(settings) {
@@ -47,7 +41,7 @@ struct Window {
         });
     }
 
-    EnglishSettings settings;
+    exercise::testing::FixedRegionalSettings settings;
     Form1 form;
     QPushButton* all = nullptr;
     QPushButton precomputed;

@@ -20,7 +20,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 
-if(CIJFERWERF_BUILD_TESTS)
+if(BUILD_TESTING)
     # The package is built and taken apart by the tests themselves.
     add_test(NAME package_build
         COMMAND ${CMAKE_CPACK_COMMAND} --config ${PROJECT_BINARY_DIR}/CPackConfig.cmake

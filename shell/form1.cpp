@@ -87,103 +87,12 @@ constexpr Group kInstruction  {Kind::Label,   8.25,  false, fixedColour(kLightGr
 constexpr Group kButton       {Kind::Button,  9.75,  true,  kButtonFace,               kButtonText,       Qt::AlignCenter};
 // clang-format on
 
-struct Control {
-    const char* name;
-    const Group* group;
-    int left, top, width, height; // twips
-    const char16_t* text;         // caption or initial text
-    int maxLength;                // characters; 0 for none
-    int tabIndex;
-    const char16_t* accessibleName;
-};
-
-// clang-format off
-const Control kControls[] = {
-    // name      group             left   top  width height text                 max tab accessible name
-    {"Label3",   &kHeading,         120,  120, 2745, 285, u"CIJFERWERF",          0, 25, u"CIJFERWERF"},
-    {"Label8",   &kInstruction,     120,  480, 3585, 210, u"Kies twee getallen en vul de juiste antwoorden in", 0, 8, nullptr},
-    {"Label7",   &kInstruction,     120,  720, 2745, 210, u"(decimale getallen met punt intoetsen)", 0, 7, nullptr},
-    {"Label1",   &kOperandCaption,  600, 1080,  615, 360, u"getal 1",             0,  5, nullptr},
-    {"Text1",    &kOperandBox,     1320, 1080, 1000, 315, u"",                    4,  1, u"getal 1"},
-    {"Label2",   &kOperandCaption, 2760, 1080,  615, 360, u"getal 2",             0,  6, nullptr},
-    {"Text2",    &kOperandBox,     3480, 1080, 1000, 315, u"",                    4,  2, u"getal 2"},
-    {"Command1", &kButton,          120, 1920,  315, 1785, u"A\nL\nL\nE\nS",      0,  0, u"alles"},
-    {"Command2", &kButton,          480, 1920, 1200, 350, u"SOM",                 0, 16, u"som"},
-    {"Text12",   &kAnswerBox,      1800, 1920, 1000, 360, u"",                   10, 17, u"antwoord som"},
-    {"Text3",    &kResultBox,      2880, 1920, 1000, 350, u"+",                  10,  3, u"uitkomst som"},
-    {"Text7",    &kEquationBox,    3960, 1920, 2715, 350, u"",                    0,  9, u"berekening som"},
-    {"Command3", &kButton,          480, 2400, 1200, 350, u"VERSCHIL",            0, 21, u"verschil"},
-    {"Text13",   &kAnswerBox,      1800, 2400, 1000, 360, u"",                   10, 18, u"antwoord verschil"},
-    {"Text4",    &kResultBox,      2880, 2400, 1000, 350, u"-",                  10,  4, u"uitkomst verschil"},
-    {"Text8",    &kEquationBox,    3960, 2400, 2715, 350, u"",                    0, 10, u"berekening verschil"},
-    {"Command4", &kButton,          480, 2880, 1200, 350, u"PRODUCT",             0, 22, u"product"},
-    {"Text14",   &kAnswerBox,      1800, 2880, 1000, 360, u"",                   10, 19, u"antwoord product"},
-    {"Text5",    &kResultBox,      2880, 2880, 1000, 350, u"x",                  10, 14, u"uitkomst product"},
-    {"Text9",    &kEquationBox,    3960, 2880, 2715, 350, u"",                    0, 11, u"berekening product"},
-    {"Command5", &kButton,          480, 3360, 1200, 350, u"QUOTI\u00cbNT",      0, 23, u"quoti\u00ebnt"},
-    {"Text15",   &kAnswerBox,      1800, 3360, 1000, 360, u"",                   10, 20, u"antwoord quoti\u00ebnt"},
-    {"Text6",    &kResultBox,      2880, 3360, 1000, 350, u":",                  10, 15, u"uitkomst quoti\u00ebnt"},
-    {"Text10",   &kEquationBox,    3960, 3360, 2715, 350, u"",                    0, 12, u"berekening quoti\u00ebnt"},
-    {"Text11",   &kNoticeBox,      3960, 3720, 2715, 350, u"",                    0, 13, u"melding deling"},
-    {"Command6", &kButton,          120, 3840, 3735, 350, u"OPNIEUW",             0, 24, u"opnieuw"},
-};
-// clang-format on
-
 QString fromUtf16(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()),
                    static_cast<qsizetype>(text.size()));
 }
 
 QString fromUtf16(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
-
-QWidget* createControl(const Control& control, QWidget* parent) {
-    const Group& group = *control.group;
-    QWidget* widget = nullptr;
-    switch (group.kind) {
-    case Kind::Label: {
-        auto* label = new QLabel(fromUtf16(control.text), parent);
-        label->setAlignment(group.alignment);
-        label->setWordWrap(true);
-        label->setAutoFillBackground(true);
-        widget = label;
-        break;
-    }
-    case Kind::Button: {
-        auto* button = new QPushButton(fromUtf16(control.text), parent);
-        // Enter presses a button that has the focus, as Space does; no
-        // button is the window's default.
-        button->setAutoDefault(true);
-        widget = button;
-        break;
-    }
-    case Kind::TextBox: {
-        auto* edit = new QLineEdit(parent);
-        if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
-        edit->setText(fromUtf16(control.text));
-        edit->setAlignment(group.alignment);
-        edit->setFrame(group.edge == Edge::Sunken);
-        edit->setReadOnly(group.input == Input::ReadOnly);
-        edit->setEnabled(group.input != Input::Disabled);
-        edit->setFocusPolicy(group.input == Input::Disabled ? Qt::NoFocus : Qt::StrongFocus);
-        widget = edit;
-        break;
-    }
-    }
-    widget->setObjectName(QLatin1String(control.name));
-    widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
-                        pixels(control.height));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(group.pointSize);
-    font.setBold(group.bold);
-    widget->setFont(font);
-    // A caption cut by its label's width can still be read in full.
-    if (group.kind == Kind::Label &&
-        QFontMetrics(font).horizontalAdvance(fromUtf16(control.text)) > widget->width())
-        widget->setToolTip(fromUtf16(control.text));
-    widget->setAccessibleName(control.accessibleName ? fromUtf16(control.accessibleName)
-                                                     : fromUtf16(control.text));
-    return widget;
-}
 
 // Relative luminance and contrast ratio of two colours, as the web's
 // accessibility guidelines define them.
@@ -285,6 +194,111 @@ private:
 
 } // namespace
 
+// One control of the window: its place in twips, its caption or a box's
+// starting text, its tab index, its spoken name (the caption when none), the
+// box it is (if any) and the handler its click goes to (if any). A box's
+// maximum length and starting text come from the logic's description of the
+// boxes.
+struct Form1::Control {
+    const char* name;
+    const Group* group;
+    int left, top, width, height;
+    const char16_t* caption;
+    int tabIndex;
+    const char16_t* accessibleName;
+    std::optional<Box> box;
+    void (Form1::*click)();
+};
+
+std::span<const Form1::Control> Form1::controls() {
+    constexpr std::optional<Box> none;
+    // clang-format off
+    static const Control table[] = {
+        // name      group             left   top  width height caption                tab accessible name              box          click
+        {"Label3",   &kHeading,         120,  120, 2745,  285, u"CIJFERWERF",           25, nullptr,                    none,        nullptr},
+        {"Label8",   &kInstruction,     120,  480, 3585,  210, u"Kies twee getallen en vul de juiste antwoorden in", 8, nullptr, none, nullptr},
+        {"Label7",   &kInstruction,     120,  720, 2745,  210, u"(decimale getallen met punt intoetsen)", 7, nullptr, none, nullptr},
+        {"Label1",   &kOperandCaption,  600, 1080,  615,  360, u"getal 1",               5, nullptr,                    none,        nullptr},
+        {"Text1",    &kOperandBox,     1320, 1080, 1000,  315, nullptr,                  1, u"getal 1",                 Box::Text1,  nullptr},
+        {"Label2",   &kOperandCaption, 2760, 1080,  615,  360, u"getal 2",               6, nullptr,                    none,        nullptr},
+        {"Text2",    &kOperandBox,     3480, 1080, 1000,  315, nullptr,                  2, u"getal 2",                 Box::Text2,  nullptr},
+        {"Command1", &kButton,          120, 1920,  315, 1785, u"A\nL\nL\nE\nS",        0, u"alles",                   none,        &Form1::command1Click},
+        {"Command2", &kButton,          480, 1920, 1200,  350, u"SOM",                  16, u"som",                     none,        &Form1::command2Click},
+        {"Text12",   &kAnswerBox,      1800, 1920, 1000,  360, nullptr,                 17, u"antwoord som",            Box::Text12, nullptr},
+        {"Text3",    &kResultBox,      2880, 1920, 1000,  350, nullptr,                  3, u"uitkomst som",            Box::Text3,  nullptr},
+        {"Text7",    &kEquationBox,    3960, 1920, 2715,  350, nullptr,                  9, u"berekening som",          Box::Text7,  nullptr},
+        {"Command3", &kButton,          480, 2400, 1200,  350, u"VERSCHIL",             21, u"verschil",                none,        &Form1::command3Click},
+        {"Text13",   &kAnswerBox,      1800, 2400, 1000,  360, nullptr,                 18, u"antwoord verschil",       Box::Text13, nullptr},
+        {"Text4",    &kResultBox,      2880, 2400, 1000,  350, nullptr,                  4, u"uitkomst verschil",       Box::Text4,  nullptr},
+        {"Text8",    &kEquationBox,    3960, 2400, 2715,  350, nullptr,                 10, u"berekening verschil",     Box::Text8,  nullptr},
+        {"Command4", &kButton,          480, 2880, 1200,  350, u"PRODUCT",              22, u"product",                 none,        &Form1::command4Click},
+        {"Text14",   &kAnswerBox,      1800, 2880, 1000,  360, nullptr,                 19, u"antwoord product",        Box::Text14, nullptr},
+        {"Text5",    &kResultBox,      2880, 2880, 1000,  350, nullptr,                 14, u"uitkomst product",        Box::Text5,  nullptr},
+        {"Text9",    &kEquationBox,    3960, 2880, 2715,  350, nullptr,                 11, u"berekening product",      Box::Text9,  nullptr},
+        {"Command5", &kButton,          480, 3360, 1200,  350, u"QUOTI\u00cbNT",        23, u"quoti\u00ebnt",           none,        &Form1::command5Click},
+        {"Text15",   &kAnswerBox,      1800, 3360, 1000,  360, nullptr,                 20, u"antwoord quoti\u00ebnt",  Box::Text15, nullptr},
+        {"Text6",    &kResultBox,      2880, 3360, 1000,  350, nullptr,                 15, u"uitkomst quoti\u00ebnt",  Box::Text6,  nullptr},
+        {"Text10",   &kEquationBox,    3960, 3360, 2715,  350, nullptr,                 12, u"berekening quoti\u00ebnt", Box::Text10, nullptr},
+        {"Text11",   &kNoticeBox,      3960, 3720, 2715,  350, nullptr,                 13, u"melding deling",          Box::Text11, nullptr},
+        {"Command6", &kButton,          120, 3840, 3735,  350, u"OPNIEUW",              24, u"opnieuw",                 none,        &Form1::command6Click},
+    };
+    // clang-format on
+    return table;
+}
+
+namespace {
+
+QWidget* createControl(const Form1::Control& control, QWidget* parent) {
+    const Group& group = *control.group;
+    QWidget* widget = nullptr;
+    switch (group.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(fromUtf16(control.caption), parent);
+        label->setAlignment(group.alignment);
+        label->setWordWrap(true);
+        label->setAutoFillBackground(true);
+        widget = label;
+        break;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(fromUtf16(control.caption), parent);
+        // Enter presses a button that has the focus, as Space does; no
+        // button is the window's default.
+        button->setAutoDefault(true);
+        widget = button;
+        break;
+    }
+    case Kind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        if (const std::size_t limit = exercise::maximumLength(*control.box); limit > 0)
+            edit->setMaxLength(static_cast<int>(limit));
+        edit->setText(fromUtf16(exercise::initialText(*control.box)));
+        edit->setAlignment(group.alignment);
+        edit->setFrame(group.edge == Edge::Sunken);
+        edit->setReadOnly(group.input == Input::ReadOnly);
+        edit->setEnabled(group.input != Input::Disabled);
+        edit->setFocusPolicy(group.input == Input::Disabled ? Qt::NoFocus : Qt::StrongFocus);
+        widget = edit;
+        break;
+    }
+    }
+    widget->setObjectName(QLatin1String(control.name));
+    widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
+                        pixels(control.height));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(group.pointSize);
+    font.setBold(group.bold);
+    widget->setFont(font);
+    // A caption cut by its label's width can still be read in full.
+    const QString caption = fromUtf16(control.caption);
+    if (group.kind == Kind::Label && QFontMetrics(font).horizontalAdvance(caption) > widget->width())
+        widget->setToolTip(caption);
+    widget->setAccessibleName(control.accessibleName ? fromUtf16(control.accessibleName) : caption);
+    return widget;
+}
+
+} // namespace
+
 Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
     : QWidget(parent), commands_(*this, settings) {
     setObjectName(QStringLiteral("Form1"));
@@ -299,15 +313,16 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
                 pixels(kClientHeight));
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const Control& control : kControls) {
+    for (const Control& control : controls()) {
         QWidget* widget = createControl(control, this);
         // Only controls that take the focus can be chained; labels and the
         // disabled result boxes are passed over.
         if (widget->focusPolicy() & Qt::TabFocus) tabOrder.emplace_back(control.tabIndex, widget);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            const int number = QLatin1String(control.name).mid(4).toInt();
-            boxes_[static_cast<std::size_t>(number - 1)] = edit;
-        }
+        if (control.box)
+            boxes_[static_cast<std::size_t>(*control.box) - 1] = static_cast<QLineEdit*>(widget);
+        if (control.click)
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, control.click);
+        built_.emplace_back(widget, &control);
     }
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -316,15 +331,6 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
 
     applyColours();
 
-    const auto command = [this](const char* name) {
-        return findChild<QPushButton*>(QLatin1String(name));
-    };
-    connect(command("Command1"), &QPushButton::clicked, this, &Form1::command1Click);
-    connect(command("Command2"), &QPushButton::clicked, this, &Form1::command2Click);
-    connect(command("Command3"), &QPushButton::clicked, this, &Form1::command3Click);
-    connect(command("Command4"), &QPushButton::clicked, this, &Form1::command4Click);
-    connect(command("Command5"), &QPushButton::clicked, this, &Form1::command5Click);
-    connect(command("Command6"), &QPushButton::clicked, this, &Form1::command6Click);
     box(Box::Text1)->installEventFilter(this);
     box(Box::Text2)->installEventFilter(this);
     qApp->installEventFilter(new PaletteWatcher([this] { applyColours(); }, this));
@@ -424,6 +430,6 @@ void Form1::applyColours() {
     QPalette palette = system;
     palette.setColor(QPalette::Window, QColor(kLightGreen));
     setPalette(palette);
-    for (const Control& control : kControls)
-        ::applyColours(findChild<QWidget*>(QLatin1String(control.name)), *control.group, system);
+    for (const auto& [widget, control] : built_)
+        ::applyColours(widget, *control->group, system);
 }

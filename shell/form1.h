@@ -9,6 +9,9 @@
 
 #include <array>
 #include <functional>
+#include <span>
+#include <utility>
+#include <vector>
 
 class QLineEdit;
 
@@ -16,6 +19,9 @@ class Form1 final : public QWidget, public exercise::WindowOperations {
     Q_OBJECT
 
 public:
+    // One row of the window's description, a control each (form1.cpp).
+    struct Control;
+
     explicit Form1(const exercise::RegionalSettings& settings, QWidget* parent = nullptr);
 
     // Window operations
@@ -42,9 +48,13 @@ private:
     // the program goes on with the boxes as they stand.
     void dispatch(const std::function<void()>& command);
 
+    [[nodiscard]] static std::span<const Control> controls();
+
     void applyColours();
     [[nodiscard]] QLineEdit* box(exercise::Box box) const;
 
     exercise::Commands commands_;
     std::array<QLineEdit*, exercise::kBoxCount> boxes_{};
+    // Each control beside its row, for colouring it afresh.
+    std::vector<std::pair<QWidget*, const Control*>> built_;
 };

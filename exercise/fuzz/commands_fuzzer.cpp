@@ -6,6 +6,7 @@
 #include "exercise/arithmetic.h"
 #include "exercise/commands.h"
 #include "fake_window.h"
+#include "fixed_regional_settings.h"
 #include "fuzz_input.h"
 
 #include <cstdlib>
@@ -24,7 +25,7 @@ void require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzing::Input input(data, size);
-    const testing::FixedSettings settings(input.format());
+    const testing::FixedRegionalSettings settings(input.format());
     testing::FakeWindow window;
     Commands commands(window, settings);
     using Command = void (Commands::*)();

@@ -2,6 +2,7 @@
 
 #include "exercise/arithmetic.h"
 #include "fake_window.h"
+#include "fixed_regional_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace exercise {
 namespace {
 
 using testing::FakeWindow;
-using testing::FixedSettings;
+using testing::FixedRegionalSettings;
 using testing::Message;
 using testing::WindowState;
 using enum Box;
@@ -35,7 +36,7 @@ struct Exercise {
     [[nodiscard]] bool shown(Box box) const { return window.visible(box); }
 
     FakeWindow window;
-    FixedSettings settings;
+    FixedRegionalSettings settings;
     Commands commands{window, settings};
 };
 

@@ -1,6 +1,7 @@
 // A window for the commands to run against: fifteen texts kept within their
 // maximum lengths, the visibility of the answer boxes, the messages shown,
-// and a log of every change in the order it was made.
+// a log of every change in the order it was made, and every text as a
+// command wrote it, before its box cut it.
 #pragma once
 
 #include "exercise/window.h"
@@ -10,6 +11,11 @@
 #include <vector>
 
 namespace exercise::testing {
+
+struct Write {
+    Box box;
+    std::u16string text;
+};
 
 struct Message {
     std::u16string prompt;
@@ -29,14 +35,14 @@ struct WindowState {
 
 class FakeWindow final : public WindowOperations {
 public:
-    // The window as the program starts: the result boxes hold the operator
-    // signs, every other box is empty and every answer box is shown.
+    // The window as the program starts: every box holds its starting text
+    // and every answer box is shown.
     FakeWindow() {
         state_.visible.fill(true);
-        state_.texts[2] = u"+";
-        state_.texts[3] = u"-";
-        state_.texts[4] = u"x";
-        state_.texts[5] = u":";
+        for (std::size_t i = 0; i < state_.texts.size(); ++i) {
+            const std::u16string_view text = initialText(static_cast<Box>(i + 1));
+            state_.texts[i].assign(text.begin(), text.end());
+        }
     }
 
     [[nodiscard]] std::u16string text(Box box) const override { return state_.texts[index(box)]; }
@@ -45,6 +51,7 @@ public:
         const std::size_t limit = maximumLength(box);
         state_.texts[index(box)] = limit > 0 ? text.substr(0, limit) : text;
         log_.push_back("set " + name(box));
+        writes_.push_back({box, std::u16string(text)});
     }
 
     void setAnswerVisible(Box box, bool visible) override {
@@ -68,7 +75,11 @@ public:
     [[nodiscard]] const WindowState& state() const { return state_; }
     [[nodiscard]] const std::vector<Message>& messages() const { return messages_; }
     [[nodiscard]] const std::vector<std::string>& log() const { return log_; }
-    void clearLog() { log_.clear(); }
+    [[nodiscard]] const std::vector<Write>& writes() const { return writes_; }
+    void clearLog() {
+        log_.clear();
+        writes_.clear();
+    }
 
     static std::string name(Box box) { return "Text" + std::to_string(static_cast<int>(box)); }
 
@@ -78,15 +89,7 @@ private:
     WindowState state_;
     std::vector<Message> messages_;
     std::vector<std::string> log_;
-};
-
-class FixedSettings final : public RegionalSettings {
-public:
-    explicit FixedSettings(NumberFormat format) : format_(format) {}
-    [[nodiscard]] NumberFormat numberFormat() const override { return format_; }
-
-private:
-    NumberFormat format_;
+    std::vector<Write> writes_;
 };
 
 } // namespace exercise::testing

@@ -5,6 +5,7 @@
 //
 // ROBOT_EVENTS sets the number of events a run (2,000 unless set).
 #include "fake_window.h"
+#include "fixed_regional_settings.h"
 #include "form1.h"
 #include "window_testing.h"
 
@@ -85,9 +86,8 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
 
-        exercise::testing::FixedSettings fakeSettings(format);
         exercise::testing::FakeWindow fake;
-        Commands fakeCommands(fake, fakeSettings);
+        Commands fakeCommands(fake, settings);
         int faults = 0;
         MessageBoxCloser closer;
 

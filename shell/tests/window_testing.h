@@ -1,7 +1,7 @@
 // Helpers for driving the real window in tests.
 #pragma once
 
-#include "exercise/window.h"
+#include "fixed_regional_settings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,16 +9,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-// Regional settings that a test chooses, whatever the machine's locale.
-class FixedRegionalSettings final : public exercise::RegionalSettings {
-public:
-    explicit FixedRegionalSettings(exercise::NumberFormat format = exercise::kEnglishFormat)
-        : format_(format) {}
-    [[nodiscard]] exercise::NumberFormat numberFormat() const override { return format_; }
-
-private:
-    exercise::NumberFormat format_;
-};
+using exercise::testing::FixedRegionalSettings;
 
 // Closes every modal message box as soon as it opens, as a pupil pressing OK
 // would, and remembers what each showed.

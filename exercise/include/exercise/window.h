@@ -55,6 +55,23 @@ inline constexpr int kBoxCount = 15;
     }
 }
 
+// The text a box holds when the program starts: each result box shows the
+// sign of its operation, every other box is empty.
+[[nodiscard]] constexpr std::u16string_view initialText(Box box) noexcept {
+    switch (box) {
+    case Box::Text3:
+        return u"+";
+    case Box::Text4:
+        return u"-";
+    case Box::Text5:
+        return u"x";
+    case Box::Text6:
+        return u":";
+    default:
+        return {};
+    }
+}
+
 [[nodiscard]] constexpr bool isAnswerBox(Box box) noexcept {
     return box >= Box::Text12 && box <= Box::Text15;
 }
