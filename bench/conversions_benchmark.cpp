@@ -88,10 +88,9 @@ const Texts& boxTexts() {
 }
 
 void resultFormatter(benchmark::State& state, const std::vector<double>& values) {
-    std::array<char16_t, exercise::kResultCapacity> out{};
     for (auto _ : state)
         for (const double value : values)
-            benchmark::DoNotOptimize(exercise::formatResult(value, kEnglishFormat, out));
+            benchmark::DoNotOptimize(exercise::formatResult(value, kEnglishFormat));
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * values.size()));
 }
 

@@ -6,11 +6,15 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string>
 #include <system_error>
 
 namespace exercise {
 namespace {
+
+// Room for any double in the general format with 15 significant digits.
+constexpr std::size_t kResultCapacity = 32;
 
 constexpr bool isDigit(char16_t c) noexcept { return c >= u'0' && c <= u'9'; }
 constexpr bool isBlank(char16_t c) noexcept { return c == u' ' || c == u'\t'; }
@@ -222,82 +226,6 @@ constexpr PointClass pointClass(char16_t c) noexcept {
     return c < 128 ? kPointClasses[c] : PointClass::Stop;
 }
 
-// The exact powers of ten that a double holds.
-constexpr std::array<double, 23> kExactPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The point reader's quick road, for the numbers that boxes hold: at most 19
-// significant digits read straight from the text into a whole number, which
-// gives the value with one correctly rounded step when it and the power of
-// ten are both exact doubles (a mantissa up to 2^53, a power up to 10^22).
-// False when the text needs the full road: &H and &O, long mantissas, large
-// exponents.
-bool readPointQuickly(std::u16string_view text, double& value) noexcept {
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    auto skip = [&] {
-        while (i < n && pointClass(text[i]) == PointClass::Skip)
-            ++i;
-    };
-    auto at = [&](std::size_t k) { return k < n ? text[k] : u'\0'; };
-    skip();
-    if (at(i) == u'&') return false;
-    bool negative = false;
-    if (isSign(at(i))) {
-        negative = at(i) == u'-';
-        ++i;
-        skip();
-    }
-    std::uint64_t mantissa = 0;
-    int significant = 0, scale = 0;
-    bool digits = false, point = false;
-    for (; i < n; ++i) {
-        const char16_t c = text[i];
-        if (isDigit(c)) {
-            digits = true;
-            if (mantissa != 0 || c != u'0') {
-                if (++significant > 19) return false;
-                mantissa = mantissa * 10 + static_cast<unsigned>(c - u'0');
-            }
-            scale += point ? 1 : 0;
-        } else if (c == u'.' && !point) {
-            point = true;
-        } else if (pointClass(c) != PointClass::Skip) {
-            break;
-        }
-    }
-    if (!digits) {
-        value = 0.0;
-        return true;
-    }
-    long exponent = 0;
-    const char16_t letter = at(i);
-    if (letter == u'E' || letter == u'e' || letter == u'D' || letter == u'd') {
-        ++i;
-        skip();
-        bool negativeExponent = false;
-        if (isSign(at(i))) {
-            negativeExponent = at(i) == u'-';
-            ++i;
-            skip();
-        }
-        for (; i < n && (isDigit(text[i]) || pointClass(text[i]) == PointClass::Skip); ++i) {
-            if (isDigit(text[i]) && (exponent = exponent * 10 + (text[i] - u'0')) > 1000)
-                return false;
-        }
-        exponent = negativeExponent ? -exponent : exponent;
-    }
-    const long power = exponent - scale;
-    if (mantissa > (std::uint64_t{1} << 53) || power < -22 || power > 22)
-        return mantissa == 0 ? (value = negative ? -0.0 : 0.0, true) : false;
-    const auto whole = static_cast<double>(mantissa);
-    const double size = power >= 0 ? whole * kExactPowersOfTen[static_cast<std::size_t>(power)]
-                                   : whole / kExactPowersOfTen[static_cast<std::size_t>(-power)];
-    value = negative ? -size : size;
-    return true;
-}
-
 // The point reader's &H and &O forms, on text without blanks that starts
 // with '&'.
 double readPointRadix(std::string_view text) noexcept {
@@ -348,84 +276,45 @@ bool isNumber(std::u16string_view text, NumberFormat format) noexcept {
 }
 
 std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat format) noexcept {
-    try {
-        if (radixOfPrefix(text) != 0) {
-            WholeNumber number;
-            if (!scanWholeRadixForm(text,
-                                    [&](int value, int bits) { number.appendDigit(value, bits); }))
-                return std::nullopt;
-            return number.value();
-        }
-        std::string plain;
-        if (!scanLocaleNumber(text, format, &plain)) return std::nullopt;
-        return readDecimalPrefix(plain).value;
-    } catch (const std::bad_alloc&) {
-        // Only a text of a size beyond memory gets here.
-        return std::nullopt;
+    if (radixOfPrefix(text) != 0) {
+        WholeNumber number;
+        if (!scanWholeRadixForm(text,
+                                [&](int value, int bits) { number.appendDigit(value, bits); }))
+            return std::nullopt;
+        return number.value();
     }
+    std::string plain;
+    if (!scanLocaleNumber(text, format, &plain)) return std::nullopt;
+    return readDecimalPrefix(plain).value;
 }
 
 double readPointNumber(std::u16string_view text) noexcept {
-    if (double value = 0.0; readPointQuickly(text, value)) return value;
     // Every blank and line feed out, up to the first character that cannot
-    // be part of a number; a short text is copied on the stack.
-    std::array<char, 64> local;
-    std::size_t length = 0;
-    std::size_t i = 0;
-    for (; i < text.size(); ++i) {
-        const PointClass kind = pointClass(text[i]);
-        if (kind == PointClass::Keep && length < local.size())
-            local[length++] = static_cast<char>(text[i]);
-        else if (kind != PointClass::Skip)
-            break;
+    // be part of a number. A box's text fits the string's own room.
+    std::string plain;
+    for (const char16_t c : text) {
+        const PointClass kind = pointClass(c);
+        if (kind == PointClass::Stop) break;
+        if (kind == PointClass::Keep) plain.push_back(static_cast<char>(c));
     }
-    if (i == text.size() || pointClass(text[i]) == PointClass::Stop)
-        return readPointPlain({local.data(), length});
-    try {
-        std::string plain(local.data(), length);
-        for (; i < text.size(); ++i) {
-            const PointClass kind = pointClass(text[i]);
-            if (kind == PointClass::Stop) break;
-            if (kind == PointClass::Keep) plain.push_back(static_cast<char>(text[i]));
-        }
-        return readPointPlain(plain);
-    } catch (const std::bad_alloc&) {
-        // Only a text of a size beyond memory gets here.
-        return 0.0;
-    }
-}
-
-std::size_t formatResult(double value, NumberFormat format,
-                         std::span<char16_t, kResultCapacity> out) noexcept {
-    if (value == 0.0) {
-        out[0] = u'0';
-        return 1;
-    }
-    if (!std::isfinite(value)) {
-        const std::u16string_view text = std::isnan(value)
-                                             ? (std::signbit(value) ? u"-NAN" : u"NAN")
-                                             : (value < 0 ? u"-INF" : u"INF");
-        std::copy(text.begin(), text.end(), out.begin());
-        return text.size();
-    }
-    std::array<char, kResultCapacity> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::general, 15);
-    const auto length = static_cast<std::size_t>(end - buffer.data());
-    // Digits, a minus, a point, an e and an exponent sign: widened as they
-    // are, then the point and the e put right.
-    std::copy(buffer.data(), end, out.begin());
-    const std::string_view text(buffer.data(), length);
-    if (const auto point = text.find('.'); point != std::string_view::npos)
-        out[point] = format.decimalSeparator;
-    if (const auto e = text.find('e', 1); e != std::string_view::npos) out[e] = u'E';
-    return length;
+    return readPointPlain(plain);
 }
 
 std::u16string formatResult(double value, NumberFormat format) {
-    std::array<char16_t, kResultCapacity> buffer{};
-    const std::size_t length = formatResult(value, format, buffer);
-    return {buffer.data(), length};
+    if (value == 0.0) return u"0";
+    if (!std::isfinite(value))
+        return std::isnan(value) ? (std::signbit(value) ? u"-NAN" : u"NAN")
+                                 : (value < 0 ? u"-INF" : u"INF");
+    std::array<char, kResultCapacity> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::general, 15);
+    // Digits, a minus, a point, an e and an exponent sign: widened as they
+    // are, then the point and the e put right.
+    std::u16string text(buffer.data(), end);
+    if (const auto point = text.find(u'.'); point != std::u16string::npos)
+        text[point] = format.decimalSeparator;
+    if (const auto e = text.find(u'e', 1); e != std::u16string::npos) text[e] = u'E';
+    return text;
 }
 
 std::u16string formatResultToFit(double value, NumberFormat format, std::size_t width) {

@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -56,20 +55,12 @@ inline constexpr NumberFormat kDutchFormat{u',', u'.'};
 // Does not throw.
 [[nodiscard]] double readPointNumber(std::u16string_view text) noexcept;
 
-// Room that the result formatter needs; no result text is longer.
-inline constexpr std::size_t kResultCapacity = 32;
-
 // The result formatter. The general format with 15 significant digits, as
 // C's "%.15G": exponent form (1E+15, 1.5E-05) when the decimal exponent is
 // below -4 or at least 15, fixed form otherwise, trailing zeros and a bare
 // separator dropped, ties at the fifteenth digit rounded half to even on the
 // exact binary value. The decimal separator is the given one. A zero is
 // written "0", never "-0"; infinities and NaN as INF, -INF and NAN.
-// Writes into out and returns the number of characters. Does not throw.
-std::size_t formatResult(double value, NumberFormat format,
-                         std::span<char16_t, kResultCapacity> out) noexcept;
-
-// The same, as a string.
 [[nodiscard]] std::u16string formatResult(double value, NumberFormat format);
 
 // The result formatter's text for a box that keeps at most width characters
