@@ -433,13 +433,14 @@ TEST(Reset, ThenAnExercise_BlankBesideTheNumberIsKeptAndReadsAsZeroInAnswers) {
 
 // ---------------------------------------------------------------------------
 // Every pair of operands from a small set, every command, both settings:
-// the window stays within its rules.
+// the window stays within its rules. What a command writes is checked as it
+// was written, before its box cut it.
 
 TEST(Invariants, EveryOperandPairAndCommand) {
     const std::u16string_view operands[] = {u"",     u" ",   u"0",    u"-0",   u"3",   u"8",
                                             u"1.5",  u"0,5", u"2,5",  u"1E99", u"&HF", u"x",
                                             u"-9E9", u".5",  u"1E-9", u"0E5"};
-    std::size_t runs = 0;
+    std::size_t resultsWritten = 0;
     for (const NumberFormat format : {kEnglishFormat, kDutchFormat}) {
         for (const auto first : operands) {
             for (const auto second : operands) {
@@ -456,16 +457,21 @@ TEST(Invariants, EveryOperandPairAndCommand) {
                     } catch (const ArithmeticFault&) {
                         EXPECT_TRUE(numbers);
                     }
-                    ++runs;
-                    const WindowState& after = exercise.window.state();
                     const bool reset =
                         command < std::size(kButtons) && kButtons[command] == &Commands::reset;
-                    for (int i = 0; i < kBoxCount; ++i) {
-                        const auto box = static_cast<Box>(i + 1);
-                        const std::size_t limit = maximumLength(box);
-                        EXPECT_TRUE(limit == 0 ||
-                                    after.texts[static_cast<std::size_t>(i)].size() <= limit);
+                    for (const auto& [box, text] : exercise.window.writes()) {
+                        if (reset || box < Text3 || box > Text6) continue;
+                        ++resultsWritten;
+                        if (text == kZeroDivisorResult)
+                            EXPECT_EQ(box, Text6);
+                        else
+                            EXPECT_TRUE(testing::keepsItsSize(box, text, format))
+                                << FakeWindow::name(box) << " written as "
+                                << std::string(text.begin(), text.end()) << " for "
+                                << std::string(first.begin(), first.end()) << " and "
+                                << std::string(second.begin(), second.end());
                     }
+                    const WindowState& after = exercise.window.state();
                     if (!reset && !numbers) {
                         EXPECT_EQ(after, before);
                         EXPECT_EQ(exercise.window.messages().size(), 1u);
@@ -478,7 +484,7 @@ TEST(Invariants, EveryOperandPairAndCommand) {
             }
         }
     }
-    EXPECT_EQ(runs, 2u * std::size(operands) * std::size(operands) * (std::size(kButtons) + 1));
+    EXPECT_GT(resultsWritten, 0u) << "no command wrote a result";
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 // command wrote it, before its box cut it.
 #pragma once
 
+#include "exercise/number_text.h"
 #include "exercise/window.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -91,5 +93,17 @@ private:
     std::vector<std::string> log_;
     std::vector<Write> writes_;
 };
+
+// Whether what a box keeps of a number that a command wrote there is still
+// that number, to within the last digit it keeps: a box may cut decimals,
+// never an exponent or whole digits. Read by the regional settings, as the
+// pupil reads it.
+[[nodiscard]] inline bool keepsItsSize(Box box, std::u16string_view written,
+                                       NumberFormat format) {
+    const std::size_t limit = maximumLength(box);
+    const auto whole = readLocaleNumber(written, format);
+    const auto kept = readLocaleNumber(limit > 0 ? written.substr(0, limit) : written, format);
+    return whole && kept && std::abs(*kept - *whole) <= 1e-3 * std::abs(*whole);
+}
 
 } // namespace exercise::testing
