@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/dependencies.sh
 
-install_missing_packages
-build_preset default build
+install_missing_packages "${test_packages[@]}"
+build_preset default
 ctest --preset default

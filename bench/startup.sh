@@ -6,14 +6,14 @@
 # Qt window.
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
+# Always on a virtual X server of its own, whatever display there is.
+if [ -z "${CIJFERWERF_ON_XVFB:-}" ]; then
+    CIJFERWERF_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+fi
 build=$(realpath "${1:-build}")
 runs=${2:-15}
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
 export LC_ALL=C
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

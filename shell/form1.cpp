@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -35,6 +36,12 @@ constexpr int kScreenTop = 3735;
 constexpr QRgb kLightGreen = 0x80FF80;
 constexpr QRgb kBrightGreen = 0x00FF00;
 constexpr QRgb kRed = 0xFF0000;
+
+// The least contrast of a text on its background (level AA of the web's
+// accessibility guidelines), of large bold text, and of the focus frame.
+constexpr double kLeastTextContrast = 4.5;
+constexpr double kLeastLargeTextContrast = 3.0;
+constexpr double kLeastFrameContrast = 3.0;
 
 // A colour is fixed, or the colour that the desktop's palette gives a role.
 struct Colour {
@@ -68,23 +75,29 @@ struct Group {
     bool bold;
     Colour background;
     Colour foreground;
+    // A text colour from the palette is moved to reach it on the background.
+    double leastContrast;
     Qt::Alignment alignment;
     Edge edge = Edge::Sunken;
     Input input = Input::Typing;
 };
 
+constexpr double kText = kLeastTextContrast;
+constexpr double kLargeText = kLeastLargeTextContrast;
+
 // clang-format off
-//                             kind           points bold  background                 foreground         alignment                         edge          input
-constexpr Group kOperandBox   {Kind::TextBox, 8.25,  false, kWindowBackground,         kWindowText,       Qt::AlignCenter};
-constexpr Group kAnswerBox    {Kind::TextBox, 9.75,  true,  kWindowBackground,         kWindowText,       Qt::AlignCenter};
-// Always disabled, so the text shows in the palette's disabled text colour.
-constexpr Group kResultBox    {Kind::TextBox, 12,    true,  fixedColour(kBrightGreen), kMenuText,         Qt::AlignCenter,                  Edge::Sunken, Input::Disabled};
-constexpr Group kEquationBox  {Kind::TextBox, 8.25,  false, fixedColour(kLightGreen),  kWindowText,       Qt::AlignLeft | Qt::AlignVCenter, Edge::Flat,   Input::ReadOnly};
-constexpr Group kNoticeBox    {Kind::TextBox, 8.25,  false, fixedColour(kLightGreen),  fixedColour(kRed), Qt::AlignLeft | Qt::AlignVCenter, Edge::Flat,   Input::ReadOnly};
-constexpr Group kHeading      {Kind::Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   Qt::AlignHCenter | Qt::AlignTop};
-constexpr Group kOperandCaption{Kind::Label,  9.75,  false, fixedColour(kLightGreen),  kButtonText,       Qt::AlignHCenter | Qt::AlignTop};
-constexpr Group kInstruction  {Kind::Label,   8.25,  false, fixedColour(kLightGreen),  kButtonText,       Qt::AlignHCenter | Qt::AlignTop};
-constexpr Group kButton       {Kind::Button,  9.75,  true,  kButtonFace,               kButtonText,       Qt::AlignCenter};
+//                             kind           points bold  background                 foreground         contrast    alignment                         edge          input
+constexpr Group kOperandBox   {Kind::TextBox, 8.25,  false, kWindowBackground,         kWindowText,       kText,      Qt::AlignCenter};
+constexpr Group kAnswerBox    {Kind::TextBox, 9.75,  true,  kWindowBackground,         kWindowText,       kText,      Qt::AlignCenter};
+// Always disabled, so the text shows in the palette's disabled text colour,
+// darkened where it would not stand out from the bright green.
+constexpr Group kResultBox    {Kind::TextBox, 12,    true,  fixedColour(kBrightGreen), kMenuText,         kText,      Qt::AlignCenter,                  Edge::Sunken, Input::Disabled};
+constexpr Group kEquationBox  {Kind::TextBox, 8.25,  false, fixedColour(kLightGreen),  kWindowText,       kText,      Qt::AlignLeft | Qt::AlignVCenter, Edge::Flat,   Input::ReadOnly};
+constexpr Group kNoticeBox    {Kind::TextBox, 8.25,  false, fixedColour(kLightGreen),  fixedColour(kRed), kText,      Qt::AlignLeft | Qt::AlignVCenter, Edge::Flat,   Input::ReadOnly};
+constexpr Group kHeading      {Kind::Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   kLargeText, Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kOperandCaption{Kind::Label,  9.75,  false, fixedColour(kLightGreen),  kButtonText,       kText,      Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kInstruction  {Kind::Label,   8.25,  false, fixedColour(kLightGreen),  kButtonText,       kText,      Qt::AlignHCenter | Qt::AlignTop};
+constexpr Group kButton       {Kind::Button,  9.75,  true,  kButtonFace,               kButtonText,       kText,      Qt::AlignCenter};
 // clang-format on
 
 QString fromUtf16(std::u16string_view text) {
@@ -109,23 +122,64 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Below this contrast a text is hard to read on its background.
-constexpr double kLeastContrast = 2.0;
 
-// The desktop's text colour, unless it would be lost on a fixed background
-// (light text of a dark desktop palette on the light green): then black or
-// white, whichever stands out more.
-QColor readableOn(const QColor& text, const QColor& background) {
-    if (contrast(text, background) >= kLeastContrast) return text;
+// The text colour itself when it stands out enough from its background;
+// otherwise the same hue with its lightness moved, darker or lighter, just
+// as far as the least contrast needs; black or white when neither way
+// reaches it. Measured on the colour as it is painted, eight bits a channel.
+QColor readableOn(const QColor& text, const QColor& background, double least) {
+    if (contrast(text, background) >= least) return text;
+    float hue = 0, saturation = 0, lightness = 0;
+    text.getHslF(&hue, &saturation, &lightness);
+    auto withLightness = [&](float value) {
+        return QColor(QColor::fromHslF(std::max(hue, 0.0f), saturation, value).rgb());
+    };
+    std::optional<float> nearest;
+    for (const float end : {0.0f, 1.0f}) {
+        if (contrast(withLightness(end), background) < least) continue;
+        // Along the way the contrast falls, if at all, before it rises, so it
+        // reaches the least contrast once.
+        float failing = lightness, reaching = end;
+        for (int step = 0; step < 20; ++step) {
+            const float middle = (failing + reaching) / 2;
+            (contrast(withLightness(middle), background) >= least ? reaching : failing) = middle;
+        }
+        if (!nearest || std::abs(reaching - lightness) < std::abs(*nearest - lightness))
+            nearest = reaching;
+    }
+    if (nearest) return withLightness(*nearest);
     const QColor black(Qt::black), white(Qt::white);
     return contrast(black, background) >= contrast(white, background) ? black : white;
 }
+
+// A flat box, without a sunken edge, that draws a frame in the palette's
+// highlight colour while it has the focus, so that the focus shows even on
+// an empty box.
+class FlatBox final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        const QColor frame = readableOn(palette().color(QPalette::Highlight),
+                                        palette().color(QPalette::Base), kLeastFrameContrast);
+        painter.setPen(QPen(frame, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
 
 // The colours of one control, from the application's palette as it is now.
 void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
     QPalette palette = system;
     const QColor background = group.background.resolve(system);
-    const QColor foreground = readableOn(group.foreground.resolve(system), background);
+    // A fixed colour stays as it is; a colour of the palette is made readable.
+    auto readable = [&](const QColor& text) {
+        return group.foreground.fixed ? text : readableOn(text, background, group.leastContrast);
+    };
+    const QColor foreground = readable(group.foreground.resolve(system));
     switch (group.kind) {
     case Kind::Label:
         palette.setColor(QPalette::Window, background);
@@ -142,7 +196,7 @@ void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
         // A disabled box keeps its background but writes in the
         // palette's disabled text colour.
         palette.setColor(QPalette::Disabled, QPalette::Text,
-                         system.color(QPalette::Disabled, QPalette::Text));
+                         readable(system.color(QPalette::Disabled, QPalette::Text)));
         break;
     }
     widget->setPalette(palette);
@@ -269,7 +323,7 @@ QWidget* createControl(const Form1::Control& control, QWidget* parent) {
         break;
     }
     case Kind::TextBox: {
-        auto* edit = new QLineEdit(parent);
+        auto* edit = group.edge == Edge::Flat ? new FlatBox(parent) : new QLineEdit(parent);
         if (const std::size_t limit = exercise::maximumLength(*control.box); limit > 0)
             edit->setMaxLength(static_cast<int>(limit));
         edit->setText(fromUtf16(exercise::initialText(*control.box)));

@@ -54,23 +54,14 @@ sleep 2
 kill -0 "${pids[-1]}" 2>/dev/null || fail "the program ended on the offscreen platform"
 
 # ... and maps its window on an X server, with the class the desktop entry names.
-if command -v Xvfb >/dev/null && command -v xwininfo >/dev/null; then
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" &
-    pids+=($!)
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(tr -d '\n' <"$work/display")"
-    "$root/usr/bin/cijferwerf" &
-    pids+=($!)
-    mapped=""
-    for _ in $(seq 100); do
-        mapped=$(xwininfo -name Cijferwerf 2>/dev/null | grep 'Map State' || true)
-        [ -n "$mapped" ] && break
-        sleep 0.1
-    done
-    grep -q IsViewable <<<"$mapped" || fail "no Cijferwerf window mapped"
-    class=$(xprop -name Cijferwerf WM_CLASS 2>/dev/null || true)
-    wanted=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$id.desktop")
-    grep -q "\"$wanted\"\$" <<<"$class" || fail "window class $class, the entry names $wanted"
+if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null; then
+    if class=$(xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" \
+        "$(dirname "$0")/show-window.sh" "$root/usr/bin/cijferwerf"); then
+        wanted=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$id.desktop")
+        grep -q "\"$wanted\"\$" <<<"$class" || fail "window class $class, the entry names $wanted"
+    else
+        fail "no Cijferwerf window mapped"
+    fi
 fi
 
 echo "$failures failures"

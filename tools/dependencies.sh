@@ -1,22 +1,27 @@
-# Installs the Debian packages that building, running and testing need, and
-# only those that are missing, so that a second call costs nothing; and
-# configures and builds a preset. Sourced by run.sh, test.sh and .ci/run.
+# Installs the Debian packages of a set, only those that are missing, so that
+# a second call costs nothing; and configures and builds a preset. Sourced by
+# run.sh, test.sh and .ci/run.
 
-cijferwerf_packages=(
-    cmake ninja-build g++
-    qt6-base-dev libgl-dev
+# What building and running the program need.
+program_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
+# What running it without a display adds: a virtual X server and a picture
+# of the window.
+headless_packages=(xvfb xauth x11-utils imagemagick)
+# What the tests and the benchmarks add.
+test_packages=(
+    "${program_packages[@]}" "${headless_packages[@]}"
     libgtest-dev libbenchmark-dev
-    fonts-liberation
-    xvfb xauth x11-utils imagemagick
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev
-    clang libclang-rt-14-dev
     time bc x11-apps
 )
+# What CI adds: clang and its runtime for the fuzzers.
+ci_packages=("${test_packages[@]}" clang libclang-rt-14-dev)
 
+# install_missing_packages PACKAGE...
 install_missing_packages() {
     local missing=() package
-    for package in "${cijferwerf_packages[@]}" "$@"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
@@ -29,8 +34,9 @@ install_missing_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" </dev/null
 }
 
-# build_preset NAME BINARY_DIR: configures once, then builds what changed.
+# build_preset NAME: configures (cheap when nothing changed, and a changed
+# preset always reaches the build) and builds what changed.
 build_preset() {
-    [ -f "$2/CMakeCache.txt" ] || cmake --preset "$1"
+    cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
 }

@@ -290,14 +290,24 @@ std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat fo
 
 double readPointNumber(std::u16string_view text) noexcept {
     // Every blank and line feed out, up to the first character that cannot
-    // be part of a number. A box's text fits the string's own room.
-    std::string plain;
+    // be part of a number. What a box holds is copied on the stack; only a
+    // longer text needs the heap.
+    std::array<char, 32> local;
+    std::string longer;
+    std::size_t length = 0;
     for (const char16_t c : text) {
         const PointClass kind = pointClass(c);
         if (kind == PointClass::Stop) break;
-        if (kind == PointClass::Keep) plain.push_back(static_cast<char>(c));
+        if (kind == PointClass::Skip) continue;
+        if (length < local.size()) {
+            local[length] = static_cast<char>(c);
+        } else {
+            if (longer.empty()) longer.assign(local.data(), length);
+            longer.push_back(static_cast<char>(c));
+        }
+        ++length;
     }
-    return readPointPlain(plain);
+    return length <= local.size() ? readPointPlain({local.data(), length}) : readPointPlain(longer);
 }
 
 std::u16string formatResult(double value, NumberFormat format) {

@@ -4,7 +4,9 @@
 #include "window_testing.h"
 
 #include <QLabel>
+#include <QHash>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -16,28 +18,6 @@ namespace {
 
 const QColor kLightGreen(0x80, 0xFF, 0x80);
 const QColor kBrightGreen(0x00, 0xFF, 0x00);
-
-// A dark desktop palette, as dark themes set it.
-QPalette darkPalette() {
-    QPalette palette;
-    const QColor window(0x31, 0x36, 0x3b), base(0x23, 0x26, 0x29), text(0xef, 0xf0, 0xf1);
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Window, window);
-        palette.setColor(group, QPalette::WindowText, text);
-        palette.setColor(group, QPalette::Base, base);
-        palette.setColor(group, QPalette::Text, text);
-        palette.setColor(group, QPalette::Button, window);
-        palette.setColor(group, QPalette::ButtonText, text);
-        palette.setColor(group, QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
-    }
-    palette.setColor(QPalette::Disabled, QPalette::Window, window);
-    palette.setColor(QPalette::Disabled, QPalette::Base, base);
-    palette.setColor(QPalette::Disabled, QPalette::Button, window);
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6e, 0x71, 0x75));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x71, 0x75));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6e, 0x71, 0x75));
-    return palette;
-}
 
 double luminance(const QColor& c) {
     auto linear = [](double v) {
@@ -59,6 +39,45 @@ int standingOut(const QImage& image, const QRect& rect, const QColor& background
         for (int x = rect.left(); x <= rect.right(); ++x)
             count += contrast(image.pixelColor(x, y), background) >= least ? 1 : 0;
     return count;
+}
+
+// What a control paints, clear of the frames that boxes and buttons draw
+// around their edges. Painted at three times the resolution, so that the
+// strokes of small letters are wide enough to show their colour unblended.
+QImage paintedInside(QWidget* control) {
+    constexpr int kScale = 3;
+    QImage image(control->size() * kScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kScale);
+    control->render(&image);
+    const QRect inside = control->rect().adjusted(3, 3, -3, -3);
+    return image.copy(QRect(inside.topLeft() * kScale, inside.size() * kScale));
+}
+
+// The colour a control paints behind its text: the commonest colour along
+// the edge of what it paints, where no text stands; and the colour of its
+// text, the pixel that stands out most from that background.
+struct Painted {
+    QColor background;
+    QColor text;
+    [[nodiscard]] double contrast() const { return ::contrast(text, background); }
+};
+
+Painted paintedText(QWidget* control) {
+    const QImage image = paintedInside(control);
+    QHash<QRgb, int> edge;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1)
+                ++edge[image.pixel(x, y)];
+    QRgb background = image.pixel(0, 0);
+    for (auto it = edge.cbegin(); it != edge.cend(); ++it)
+        if (it.value() > edge.value(background)) background = it.key();
+    Painted painted{QColor(background), QColor(background)};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (::contrast(QColor(image.pixel(x, y)), painted.background) > painted.contrast())
+                painted.text = QColor(image.pixel(x, y));
+    return painted;
 }
 
 QColor average(const QImage& image, const QRect& rect) {
@@ -85,6 +104,89 @@ private:
 private slots:
     void initTestCase() { original_ = QApplication::palette(); }
     void cleanup() { QApplication::setPalette(original_); }
+
+    // Every text as the window paints it, after ALLES with 8 and 3 and
+    // wrong answers, so that every box shows a text.
+    void paintedContrast_data() {
+        QTest::addColumn<int>("palette");
+        QTest::newRow("light palette") << 0;
+        QTest::newRow("dark palette") << 1;
+        QTest::newRow("dark palette, changed while open") << 2;
+    }
+    void paintedContrast() {
+        QFETCH(int, palette);
+        if (palette == 1) QApplication::setPalette(::darkPalette());
+        Form1 form(settings_);
+        for (const auto& [box, text] : {std::pair{exercise::Box::Text1, u"8"},
+                                        {exercise::Box::Text2, u"3"},
+                                        {exercise::Box::Text12, u"1"},
+                                        {exercise::Box::Text13, u"2"},
+                                        {exercise::Box::Text14, u"3"},
+                                        {exercise::Box::Text15, u"4"}})
+            form.setText(box, text);
+        exercise::Commands(form, settings_).all();
+        form.setText(exercise::Box::Text11, exercise::kZeroDivisorNotice);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (palette == 2) QApplication::setPalette(::darkPalette());
+
+        // The heading is large bold text; the notice keeps its fixed red.
+        const QHash<QString, double> least = {{"Label3", 3.0}, {"Text11", 3.0}};
+        QStringList unreadable;
+        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const Painted painted = paintedText(control);
+            const QString line = QStringLiteral("%1 text %2 on %3: %4:1")
+                                     .arg(control->objectName(), painted.text.name(),
+                                          painted.background.name())
+                                     .arg(painted.contrast(), 0, 'f', 2);
+            qInfo("%s", qPrintable(line));
+            if (painted.contrast() < least.value(control->objectName(), 4.5)) unreadable << line;
+        }
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join("; ")));
+        // The fixed colours stay: the notice in its red, the results on their green.
+        QVERIFY(paintedInside(form.findChild<QWidget*>("Text11")).pixelColor(0, 0) == kLightGreen);
+        const QImage notice = paintedInside(form.findChild<QWidget*>("Text11"));
+        bool red = false;
+        for (int y = 0; y < notice.height(); ++y)
+            for (int x = 0; x < notice.width(); ++x)
+                red = red || notice.pixelColor(x, y) == QColor(Qt::red);
+        QVERIFY(red);
+        QCOMPARE(paintedText(form.findChild<QWidget*>("Text3")).background, kBrightGreen);
+    }
+
+    // Whichever control has the focus shows it at its edge, also an empty
+    // flat box; the caret inside a box does not count.
+    void focusShows_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light palette") << false;
+        QTest::newRow("dark palette") << true;
+    }
+    void focusShows() {
+        QFETCH(bool, dark);
+        if (dark) QApplication::setPalette(::darkPalette());
+        Form1 form(settings_);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto edge = [](QWidget* control) {
+            QImage image = control->grab().toImage();
+            QPainter painter(&image);
+            painter.fillRect(control->rect().adjusted(3, 3, -3, -3), Qt::black);
+            return image;
+        };
+        int focusable = 0;
+        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!(control->focusPolicy() & Qt::ClickFocus)) continue;
+            ++focusable;
+            form.findChild<QWidget*>("Label3")->setFocus(); // takes none: clears the focus
+            control->clearFocus();
+            const QImage without = edge(control);
+            control->setFocus(Qt::TabFocusReason);
+            QVERIFY(control->hasFocus());
+            QVERIFY2(edge(control) != without, qPrintable(control->objectName()));
+            control->clearFocus();
+        }
+        QCOMPARE(focusable, 6 + 2 + 4 + 4 + 1); // buttons, operand, answer, equation and notice boxes
+    }
 
     void darkPalette_data() {
         QTest::addColumn<bool>("changedWhileOpen");

@@ -1,6 +1,7 @@
-// Draws the window after one exercise into a PNG at the device's resolution,
-// for comparing the layout at different scale factors.
-// Usage: window_snapshot OUTPUT.png
+// Draws the window after ALLES with 8 and 3 into a PNG at the device's
+// resolution, for comparing the layout at different scale factors, and for
+// looking at it in a dark palette.
+// Usage: window_snapshot OUTPUT.png [dark]
 #include "form1.h"
 #include "window_testing.h"
 
@@ -9,7 +10,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) return 2;
+    if (argc < 2 || argc > 3) return 2;
+    if (argc == 3 && QByteArray(argv[2]) == "dark") QApplication::setPalette(darkPalette());
     const FixedRegionalSettings settings;
     Form1 form(settings);
     form.setText(exercise::Box::Text1, u"8");

@@ -7,9 +7,33 @@
 #include <QApplication>
 #include <QList>
 #include <QMessageBox>
+#include <QPalette>
 #include <QTimer>
 
 using exercise::testing::FixedRegionalSettings;
+
+// A dark desktop palette, as dark themes set it.
+inline QPalette darkPalette() {
+    QPalette palette;
+    const QColor window(0x31, 0x36, 0x3b), base(0x23, 0x26, 0x29), text(0xef, 0xf0, 0xf1);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Button, window);
+        palette.setColor(group, QPalette::ButtonText, text);
+        palette.setColor(group, QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, window);
+    palette.setColor(QPalette::Disabled, QPalette::Base, base);
+    palette.setColor(QPalette::Disabled, QPalette::Button, window);
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6e, 0x71, 0x75));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x71, 0x75));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6e, 0x71, 0x75));
+    return palette;
+}
+
 
 // Closes every modal message box as soon as it opens, as a pupil pressing OK
 // would, and remembers what each showed.
