@@ -12,6 +12,7 @@ test_packages=(
     "${program_packages[@]}" "${headless_packages[@]}"
     libgtest-dev libbenchmark-dev
     dbus at-spi2-core python3-pyatspi
+    weston qt6-wayland
     desktop-file-utils appstream dpkg-dev
     time bc x11-apps
 )
