@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program, and opens its window. Without
 # a display it runs the program on a virtual X server, saves a picture of the
 # window and ends the program.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ALLES on the real window, from the click to the end of the repaint, beside
 // a click whose handler writes the same texts and hides the same answer boxes
 // from strings made beforehand. Runs on whatever platform QT_QPA_PLATFORM

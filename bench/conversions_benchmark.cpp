@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each conversion per call, beside the standard library's fastest equivalent
 // on the same inputs.
 #include "exercise/number_text.h"

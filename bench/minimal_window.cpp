@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for start-up and memory: a bare Qt window with 26 plain controls
 // at the places of the program's, and nothing else.
 #include <QApplication>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up, from exec to the window mapped on an X server (Xvfb, no window
 # manager), and peak resident memory, for the program beside a bare Qt window
 # with 26 plain controls and beside xcalc. Prints medians of RUNS runs, after

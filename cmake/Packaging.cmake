@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A Debian package: cijferwerf_1.00_<arch>.deb, with its dependencies taken
 # from the program's shared libraries, and the fonts that stand in for Arial.
 set(CPACK_GENERATOR DEB)

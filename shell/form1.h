@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one window of the program: 26 controls at fixed places, the window
 // operations that the exercises use, and the wiring of the eight events.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the Debian package apart in a temporary folder and checks that it
 # holds the program, the desktop entry, the metainfo and the icons, that its
 # control fields are filled in, and that the unpacked program starts and maps

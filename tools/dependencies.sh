@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages of a set, only those that are missing, so that
 # a second call costs nothing; and configures and builds a preset. Sourced by
 # run.sh, test.sh and .ci/run.
@@ -13,7 +15,7 @@ test_packages=(
     libgtest-dev libbenchmark-dev
     dbus at-spi2-core python3-pyatspi
     weston qt6-wayland
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian reuse man-db
     time bc x11-apps
 )
 # What CI adds: clang and its runtime for the fuzzers.

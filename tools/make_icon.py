@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the program's icons from one picture.
 
 - shell/resources/cijferwerf.ico: one icon with three images, 32x32 in 2

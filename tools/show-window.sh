@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program on the X server in DISPLAY, waits for its window, prints
 # the window's class, saves a picture of the window alone when given a path,
 # and ends the program. Fails with a message when no window appears within

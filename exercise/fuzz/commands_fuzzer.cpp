@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands on a stream of events decoded from the fuzzer's bytes: texts
 // set into boxes, the six buttons, Enter and other keys. After every event
 // the window keeps its rules: every result as a command wrote it still the

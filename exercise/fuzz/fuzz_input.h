@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns a fuzzer's bytes into the inputs of the conversions and commands.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number test and the locale reader on any text: they agree on what is a
 // number, and a number reads as a value that is finite or an infinity.
 #include "exercise/number_text.h"

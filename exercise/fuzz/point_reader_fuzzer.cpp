@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The point reader on any text equals strtod on the leading number that the
 // reader's rules accept, found here by a separate, plain scan.
 #include "exercise/number_text.h"

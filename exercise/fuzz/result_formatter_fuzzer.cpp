@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result formatter on any double: a short text with the given decimal
 // separator that the point reader reads back as the value rounded to fifteen
 // significant digits; and what a box of ten characters keeps of the text

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window for the commands to run against: fifteen texts kept within their
 // maximum lengths, the visibility of the answer boxes, the messages shown,
 // a log of every change in the order it was made, and every text as a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The conversions against independent formulations: the grammars written as
 // regular expressions, the values taken from the C library's strtod and
 // snprintf. Every text of up to four characters from a small alphabet, and

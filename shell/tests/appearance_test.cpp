@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the window looks on other desktops: a dark palette, and a screen at
 // twice the usual resolution.
 #include "form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exercises end to end in the real window: real clicks and key presses,
 // every message box closed as a pupil would.
 #include "form1.h"

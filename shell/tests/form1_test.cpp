@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as the pupil meets it: places, looks, keyboard, limits,
 // message box and what a screen reader is told.
 #include "form1.h"

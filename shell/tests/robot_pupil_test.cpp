@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A robot pupil: seeded random typing, pasting, Tab and Shift+Tab, Enter and
 // clicks on the real window, every message box closed as it appears. The same
 // events run on the fake window that the logic's tests use, and after each

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the window through the desktop's accessibility bus, as a screen
 reader does, and checks what it would say of every control.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program natively on Wayland: a headless weston compositor, the program
 # on Qt's wayland platform, and pictures of the compositor's screen until one
 # shows both the window's light green and a result box's bright green.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the window after ALLES with 8 and 3 into a PNG at the device's
 // resolution, for comparing the layout at different scale factors, and for
 // looking at it in a dark palette.

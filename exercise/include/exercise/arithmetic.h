@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four operations of the exercises, in double precision, with the
 // floating-point status examined after each.
 #pragma once

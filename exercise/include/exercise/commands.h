@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exercises: what each button and the Enter key of the operand boxes do.
 //
 // Each command is a straight sequence of steps that reads the boxes afresh

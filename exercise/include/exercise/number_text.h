@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Conversions between the texts of the boxes and numbers.
 //
 // Every number of an exercise lives only as the text of a box, so these four

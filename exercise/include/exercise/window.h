@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the commands need of the window, and of the user's regional settings.
 // The window implements these operations; the commands reach it through them
 // only, so they can run against any window, a test's among them.
