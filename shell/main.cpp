@@ -1,17 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Cijferwerf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "command_line.h"
 #include "form1.h"
 #include "regional_settings.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("cijferwerf"));
-    QApplication::setApplicationVersion(QStringLiteral(CIJFERWERF_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(CIJFERWERF_APP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral("cijferwerf"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CIJFERWERF_VERSION));
+    if (const std::optional<int> status = readCommandLine(argc, argv)) return *status;
 
+    QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(CIJFERWERF_APP_ID));
     const SystemRegionalSettings settings;
     Form1 form(settings);
     form.show();

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program's options, read before the window needs a display.
+#pragma once
+
+#include <optional>
+
+// Handles --help and --version as Qt programs do, printing on standard
+// output, and refuses an unknown option or argument with a message on
+// standard error. The options of the toolkit itself (-platform, -style and
+// the like) pass, for the application to take. Yields the exit status when
+// the program is to end here, nothing when the window is to open.
+[[nodiscard]] std::optional<int> readCommandLine(int argc, char* argv[]);
