@@ -36,4 +36,14 @@ if(BUILD_TESTING)
         COMMAND ${PROJECT_SOURCE_DIR}/tools/check-package.sh
             ${PROJECT_BINARY_DIR}/package ${PROJECT_VERSION} ${CIJFERWERF_APP_ID})
     set_tests_properties(package_contents PROPERTIES FIXTURES_REQUIRED package TIMEOUT 120)
+    # Debian's own checker: not an error, not a warning.
+    find_program(LINTIAN lintian)
+    if(LINTIAN)
+        add_test(NAME package_lintian
+            COMMAND sh -c "exec \"$0\" --fail-on error,warning --info \"$1\"/cijferwerf_*.deb"
+                ${LINTIAN} ${PROJECT_BINARY_DIR}/package)
+        set_tests_properties(package_lintian PROPERTIES FIXTURES_REQUIRED package TIMEOUT 300)
+    else()
+        message(STATUS "lintian missing: the package is not checked by it")
+    endif()
 endif()

@@ -26,7 +26,8 @@ root=$work/root
 
 [ -x "$root/usr/bin/cijferwerf" ] || fail "no program at usr/bin/cijferwerf"
 for file in usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/cijferwerf.1.gz \
+    usr/share/doc/cijferwerf/copyright usr/share/doc/cijferwerf/changelog.gz; do
     [ -s "$root/$file" ] || fail "missing $file"
 done
 for size in 16 32 48 64 128; do
@@ -42,6 +43,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "version $(field Version)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 [ -n "$(field Description)" ] || fail "no description"
+[ "$(field Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
 depends=$(field Depends)
 echo "depends: $depends"
 names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
