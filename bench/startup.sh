@@ -8,9 +8,11 @@
 # Qt window.
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
-# Always on a virtual X server of its own, whatever display there is.
+# Always on a virtual X server of its own, whatever display there is, which
+# keeps running between the programs instead of resetting when the last
+# client leaves.
 if [ -z "${CIJFERWERF_ON_XVFB:-}" ]; then
-    CIJFERWERF_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+    CIJFERWERF_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 build=$(realpath "${1:-build}")
 runs=${2:-15}

@@ -18,13 +18,26 @@ struct ToolkitOption {
 };
 
 constexpr ToolkitOption kToolkitOptions[] = {
-    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},   {"qwindowgeometry", true},    {"qwindowicon", true},
-    {"qwindowtitle", true}, {"session", true},        {"display", true},
-    {"geometry", true}, {"name", true},               {"title", true},
-    {"style", true},    {"stylesheet", true},         {"qmljsdebugger", true},
-    {"reverse", false}, {"widgetcount", false},       {"nograb", false},
-    {"dograb", false},  {"sync", false},
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"session", true},
+    {"display", true},
+    {"geometry", true},
+    {"name", true},
+    {"title", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
 };
 
 } // namespace

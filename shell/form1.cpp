@@ -42,9 +42,9 @@ constexpr QRgb kRed = 0xFF0000;
 
 // The least contrast of a text on its background (level AA of the web's
 // accessibility guidelines), of large bold text, and of the focus frame.
-constexpr double kLeastTextContrast = 4.5;
-constexpr double kLeastLargeTextContrast = 3.0;
-constexpr double kLeastFrameContrast = 3.0;
+constexpr double kText = 4.5;
+constexpr double kLargeText = 3.0;
+constexpr double kFrame = 3.0;
 
 // A colour is fixed, or the colour that the desktop's palette gives a role.
 struct Colour {
@@ -85,9 +85,6 @@ struct Group {
     Input input = Input::Typing;
 };
 
-constexpr double kText = kLeastTextContrast;
-constexpr double kLargeText = kLeastLargeTextContrast;
-
 // clang-format off
 //                             kind           points bold  background                 foreground         contrast    alignment                         edge          input
 constexpr Group kOperandBox   {Kind::TextBox, 8.25,  false, kWindowBackground,         kWindowText,       kText,      Qt::AlignCenter};
@@ -124,7 +121,6 @@ double contrast(const QColor& a, const QColor& b) {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-
 
 // The text colour itself when it stands out enough from its background;
 // otherwise the same hue with its lightness moved, darker or lighter, just
@@ -168,7 +164,7 @@ protected:
         if (!hasFocus()) return;
         QPainter painter(this);
         const QColor frame = readableOn(palette().color(QPalette::Highlight),
-                                        palette().color(QPalette::Base), kLeastFrameContrast);
+                                        palette().color(QPalette::Base), kFrame);
         painter.setPen(QPen(frame, 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
@@ -348,7 +344,8 @@ QWidget* createControl(const Form1::Control& control, QWidget* parent) {
     widget->setFont(font);
     // A caption cut by its label's width can still be read in full.
     const QString caption = fromUtf16(control.caption);
-    if (group.kind == Kind::Label && QFontMetrics(font).horizontalAdvance(caption) > widget->width())
+    if (group.kind == Kind::Label &&
+        QFontMetrics(font).horizontalAdvance(caption) > widget->width())
         widget->setToolTip(caption);
     widget->setAccessibleName(control.accessibleName ? fromUtf16(control.accessibleName) : caption);
     return widget;

@@ -101,8 +101,7 @@ private:
 // that number, to within the last digit it keeps: a box may cut decimals,
 // never an exponent or whole digits. Read by the regional settings, as the
 // pupil reads it.
-[[nodiscard]] inline bool keepsItsSize(Box box, std::u16string_view written,
-                                       NumberFormat format) {
+[[nodiscard]] inline bool keepsItsSize(Box box, std::u16string_view written, NumberFormat format) {
     const std::size_t limit = maximumLength(box);
     const auto whole = readLocaleNumber(written, format);
     const auto kept = readLocaleNumber(limit > 0 ? written.substr(0, limit) : written, format);

@@ -6,8 +6,8 @@
 #include "form1.h"
 #include "window_testing.h"
 
-#include <QLabel>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
@@ -138,10 +138,10 @@ private slots:
         QStringList unreadable;
         for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const Painted painted = paintedText(control);
-            const QString line = QStringLiteral("%1 text %2 on %3: %4:1")
-                                     .arg(control->objectName(), painted.text.name(),
-                                          painted.background.name())
-                                     .arg(painted.contrast(), 0, 'f', 2);
+            const QString line =
+                QStringLiteral("%1 text %2 on %3: %4:1")
+                    .arg(control->objectName(), painted.text.name(), painted.background.name())
+                    .arg(painted.contrast(), 0, 'f', 2);
             qInfo("%s", qPrintable(line));
             if (painted.contrast() < least.value(control->objectName(), 4.5)) unreadable << line;
         }
@@ -188,7 +188,8 @@ private slots:
             QVERIFY2(edge(control) != without, qPrintable(control->objectName()));
             control->clearFocus();
         }
-        QCOMPARE(focusable, 6 + 2 + 4 + 4 + 1); // buttons, operand, answer, equation and notice boxes
+        QCOMPARE(focusable,
+                 6 + 2 + 4 + 4 + 1); // buttons, operand, answer, equation and notice boxes
     }
 
     void darkPalette_data() {

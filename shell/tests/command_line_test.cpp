@@ -61,8 +61,8 @@ private slots:
     void refuses_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown option") << QStringList{"--bogus"}
-                                        << QStringLiteral("cijferwerf: Unknown option 'bogus'.");
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << QStringLiteral("cijferwerf: Unknown option 'bogus'.");
         QTest::newRow("unknown single-dash word")
             << QStringList{"-volume"} << QStringLiteral("Unknown option 'volume'");
         QTest::newRow("toolkit option without its value")

@@ -37,7 +37,6 @@ inline QPalette darkPalette() {
     return palette;
 }
 
-
 // Closes every modal message box as soon as it opens, as a pupil pressing OK
 // would, and remembers what each showed.
 class MessageBoxCloser : public QObject {
