@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "exercise/arithmetic.h"
+#include "result_fit.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -15,6 +16,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <cmath>
@@ -170,6 +173,48 @@ protected:
     }
 };
 
+// A result box: always disabled, and drawing its whole text, in a smaller
+// size of its font where the text is too wide for the box at its own.
+class ResultBox final : public QLineEdit {
+public:
+    explicit ResultBox(QWidget* parent) : QLineEdit(parent) {
+        connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
+    }
+
+    void setOwnFont(const QFont& font) {
+        own_ = font;
+        fit();
+    }
+
+private:
+    // The room that the line edit leaves its text: inside the frame and the
+    // text margins, less its own margin of two pixels on each side, and one
+    // more on each side so that no ink touches the edge.
+    [[nodiscard]] int room() const {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()
+                                   ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                                   .marginsRemoved(textMargins());
+        return contents.width() - 2 * (2 + 1);
+    }
+
+    void fit() {
+        const QString shown = text();
+        const int available = room();
+        QFont font = own_;
+        font.setPointSizeF(
+            shell::fittingPointSize(own_.pointSizeF(), available, [&](double points) {
+                QFont sized = own_;
+                sized.setPointSizeF(points);
+                return QFontMetricsF(sized).horizontalAdvance(shown);
+            }));
+        if (font != this->font()) setFont(font);
+    }
+
+    QFont own_;
+};
+
 // The colours of one control, from the application's palette as it is now.
 void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
     QPalette palette = system;
@@ -322,7 +367,13 @@ QWidget* createControl(const Form1::Control& control, QWidget* parent) {
         break;
     }
     case Kind::TextBox: {
-        auto* edit = group.edge == Edge::Flat ? new FlatBox(parent) : new QLineEdit(parent);
+        QLineEdit* edit = nullptr;
+        if (group.edge == Edge::Flat)
+            edit = new FlatBox(parent);
+        else if (group.input == Input::Disabled)
+            edit = new ResultBox(parent);
+        else
+            edit = new QLineEdit(parent);
         if (const std::size_t limit = exercise::maximumLength(*control.box); limit > 0)
             edit->setMaxLength(static_cast<int>(limit));
         edit->setText(fromUtf16(exercise::initialText(*control.box)));
@@ -342,6 +393,7 @@ QWidget* createControl(const Form1::Control& control, QWidget* parent) {
     font.setPointSizeF(group.pointSize);
     font.setBold(group.bold);
     widget->setFont(font);
+    if (auto* result = dynamic_cast<ResultBox*>(widget)) result->setOwnFont(font);
     // A caption cut by its label's width can still be read in full.
     const QString caption = fromUtf16(control.caption);
     if (group.kind == Kind::Label &&

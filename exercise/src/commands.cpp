@@ -5,6 +5,7 @@
 
 #include "exercise/arithmetic.h"
 
+#include <optional>
 #include <string>
 
 namespace exercise {
@@ -23,7 +24,13 @@ bool Commands::operandsAreNumbers() {
     return true;
 }
 
-double Commands::read(Box box) const { return readPointNumber(window_.text(box)); }
+// The point reader takes the pupil's own decimal separator as well as the
+// point, so a comma written by the result formatter reads back whole.
+std::optional<double> Commands::readNumber(Box box) const {
+    return readLeadingNumber(window_.text(box), settings_.numberFormat().decimalSeparator);
+}
+
+double Commands::read(Box box) const { return readNumber(box).value_or(0.0); }
 
 bool Commands::firstIsLarger() const { return read(Box::Text2) < read(Box::Text1); }
 
@@ -52,10 +59,14 @@ void Commands::writeEquation(Box equation, Box left, std::u16string_view operato
     window_.setText(equation, line);
 }
 
-// Compares the texts as the boxes hold them, not the computed value. Only
-// ever hides: a wrong answer leaves the box as it is.
+// Compares the texts as the boxes hold them, not the computed value. A box
+// that does not start with a number, such as an empty answer or the result
+// Error, is never a right answer. Only ever hides: a wrong answer leaves the
+// box as it is.
 void Commands::checkAnswer(Box result, Box answer) {
-    if (read(result) == read(answer)) window_.setAnswerVisible(answer, false);
+    const std::optional<double> expected = readNumber(result);
+    const std::optional<double> given = readNumber(answer);
+    if (expected && given && *expected == *given) window_.setAnswerVisible(answer, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -168,8 +179,10 @@ void Commands::operandKeyPress(char16_t code) {
 }
 
 void Commands::reset() {
-    for (int box = 1; box <= kBoxCount; ++box)
-        window_.setText(static_cast<Box>(box), u" ");
+    for (int number = 1; number <= kBoxCount; ++number) {
+        const auto box = static_cast<Box>(number);
+        window_.setText(box, takesTyping(box) ? u"" : u" ");
+    }
     for (const Box box : {Box::Text12, Box::Text13, Box::Text14, Box::Text15})
         window_.setAnswerVisible(box, true);
 }

@@ -230,34 +230,37 @@ constexpr PointClass pointClass(char16_t c) noexcept {
 }
 
 // The point reader's &H and &O forms, on text without blanks that starts
-// with '&'.
-double readPointRadix(std::string_view text) noexcept {
+// with '&'. Nothing without at least one digit.
+std::optional<double> readPointRadix(std::string_view text) noexcept {
     const int radix = text.size() < 2 ? 0 : radixOfLetter(static_cast<char16_t>(text[1]));
-    if (radix == 0) return 0.0;
+    if (radix == 0) return std::nullopt;
     WholeNumber number;
-    for (std::size_t i = 2; i < text.size(); ++i) {
+    std::size_t i = 2;
+    for (; i < text.size(); ++i) {
         const int value = radixDigit(static_cast<char16_t>(text[i]), radix);
         if (value < 0) break;
         number.appendDigit(value, radix == 16 ? 4 : 3);
     }
+    if (i == 2) return std::nullopt;
     return number.value();
 }
 
 // The point reader's decimal form, on text without blanks.
-double readPointDecimal(std::span<char> text) noexcept {
+std::optional<double> readPointDecimal(std::span<char> text) noexcept {
     const char first = text[0];
     const std::size_t begin = first == '+' ? 1 : 0; // std::from_chars takes no plus
     const std::size_t mantissa = isSign(static_cast<char16_t>(first)) ? 1 : 0;
     if (mantissa == text.size() ||
         !(isDigit(static_cast<char16_t>(text[mantissa])) || text[mantissa] == '.'))
-        return 0.0;
+        return std::nullopt;
     const std::string_view plain(text.data() + begin, text.size() - begin);
     const Reading reading = readDecimalPrefix(plain);
+    // A lone point, with or without a sign, is no number.
+    if (reading.length == 0) return std::nullopt;
     // D is an exponent letter here too: when the number stops at a D with
     // digits after it, it is read again with an E in its place.
     const std::size_t end = reading.length;
-    if (end == 0 || end == plain.size() || (plain[end] != 'D' && plain[end] != 'd'))
-        return reading.value;
+    if (end == plain.size() || (plain[end] != 'D' && plain[end] != 'd')) return reading.value;
     const std::size_t digit =
         end + 1 < plain.size() && isSign(static_cast<char16_t>(plain[end + 1])) ? end + 2 : end + 1;
     if (digit >= plain.size() || !isDigit(static_cast<char16_t>(plain[digit])))
@@ -266,8 +269,8 @@ double readPointDecimal(std::span<char> text) noexcept {
     return readDecimalPrefix(plain).value;
 }
 
-double readPointPlain(std::span<char> text) noexcept {
-    if (text.empty()) return 0.0;
+std::optional<double> readPointPlain(std::span<char> text) noexcept {
+    if (text.empty()) return std::nullopt;
     return text[0] == '&' ? readPointRadix({text.data(), text.size()}) : readPointDecimal(text);
 }
 
@@ -291,14 +294,20 @@ std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat fo
     return readDecimalPrefix(plain).value;
 }
 
-double readPointNumber(std::u16string_view text) noexcept {
+std::optional<double> readLeadingNumber(std::u16string_view text,
+                                        char16_t decimalSeparator) noexcept {
+    // The user's own decimal separator counts as a point, unless it could
+    // be nothing but a blank or a digit.
+    const bool ownSeparator = decimalSeparator != u'.' && !isDigit(decimalSeparator) &&
+                              pointClass(decimalSeparator) != PointClass::Skip;
     // Every blank and line feed out, up to the first character that cannot
     // be part of a number. What a box holds is copied on the stack; only a
     // longer text needs the heap.
     std::array<char, 32> local;
     std::string longer;
     std::size_t length = 0;
-    for (const char16_t c : text) {
+    for (char16_t c : text) {
+        if (ownSeparator && c == decimalSeparator) c = u'.';
         const PointClass kind = pointClass(c);
         if (kind == PointClass::Stop) break;
         if (kind == PointClass::Skip) continue;
@@ -311,6 +320,10 @@ double readPointNumber(std::u16string_view text) noexcept {
         ++length;
     }
     return length <= local.size() ? readPointPlain({local.data(), length}) : readPointPlain(longer);
+}
+
+double readPointNumber(std::u16string_view text, char16_t decimalSeparator) noexcept {
+    return readLeadingNumber(text, decimalSeparator).value_or(0.0);
 }
 
 std::u16string formatResult(double value, NumberFormat format) {
@@ -335,8 +348,11 @@ std::u16string formatResultToFit(double value, NumberFormat format, std::size_t 
     if (text.size() <= width) return text;
     const bool exponentForm = text.find(u'E') != std::u16string::npos;
     const auto separator = text.find(format.decimalSeparator);
-    if (!exponentForm && separator != std::u16string::npos && separator <= width)
-        return text; // the box drops decimals only
+    // The box drops decimals only; but a separator with no decimal after it
+    // is no way to end a number, and goes with them.
+    if (!exponentForm && separator != std::u16string::npos && separator + 1 == width)
+        return text.substr(0, separator);
+    if (!exponentForm && separator != std::u16string::npos && separator <= width) return text;
 
     // The value in exponent form with the given number of digits after the
     // point, trailing zeros dropped as the result formatter drops them.

@@ -151,7 +151,7 @@ TEST(Difference, LargerOperandComesFirst) {
         exercise.commands.difference();
         EXPECT_EQ(exercise[Text4], c.result);
         EXPECT_EQ(exercise[Text8], c.equation);
-        EXPECT_EQ(exercise.shown(Text13), c.result != u"0") << "an empty answer reads as 0";
+        EXPECT_TRUE(exercise.shown(Text13)) << "an empty answer is no right answer";
     }
 }
 
@@ -216,7 +216,7 @@ TEST(Quotient, ByZero_WritesErrorAndNotice) {
     EXPECT_EQ(exercise[Text6], u"Error");
     EXPECT_EQ(exercise[Text11], u"Delen door nul is niet mogelijk");
     EXPECT_EQ(exercise[Text10], u"5 : 0 = Error");
-    EXPECT_FALSE(exercise.shown(Text15)) << "Error reads as 0, and so does an empty answer";
+    EXPECT_TRUE(exercise.shown(Text15)) << "no answer is right while the result is Error";
 
     exercise.operands(u"6", u"3");
     exercise.commands.quotient();
@@ -225,12 +225,33 @@ TEST(Quotient, ByZero_WritesErrorAndNotice) {
     EXPECT_EQ(exercise[Text10], u"6 : 3 = 2");
 }
 
-TEST(Quotient, ByZero_KeepsAWrongAnswerShown) {
-    Exercise exercise;
-    exercise.operands(u"5", u"-0,0").answer(Text15, u"5");
-    exercise.commands.quotient();
-    EXPECT_EQ(exercise[Text6], u"Error");
-    EXPECT_TRUE(exercise.shown(Text15));
+TEST(Quotient, ByZero_CountsNoAnswer) {
+    for (const std::u16string_view answer : {u"5", u"0", u" ", u"Error", u"x"}) {
+        Exercise exercise;
+        exercise.operands(u"5", u"-0,0").answer(Text15, answer);
+        exercise.commands.quotient();
+        EXPECT_EQ(exercise[Text6], u"Error");
+        EXPECT_TRUE(exercise.shown(Text15)) << std::string(answer.begin(), answer.end());
+    }
+}
+
+// A result of 0 against answers that hold no number, and against those
+// that do.
+TEST(AnswerCheck, NoNumberIsNoRightAnswer) {
+    struct Case {
+        std::u16string_view answer;
+        bool right;
+    };
+    const Case cases[] = {{u"", false},    {u" ", false}, {u"  \t", false}, {u"x", false},
+                          {u"abc", false}, {u".", false}, {u"-", false},    {u"0", true},
+                          {u" 0 ", true},  {u"-0", true}, {u"0abc", true},  {u"&H0", true}};
+    for (const auto& [answer, right] : cases) {
+        Exercise exercise;
+        exercise.operands(u"4", u"4").answer(Text13, answer);
+        exercise.commands.difference();
+        ASSERT_EQ(exercise[Text4], u"0");
+        EXPECT_EQ(exercise.shown(Text13), !right) << std::string(answer.begin(), answer.end());
+    }
 }
 
 TEST(AnswerCheck, HiddenAnswerStaysHidden) {
@@ -249,26 +270,40 @@ TEST(AnswerCheck, HiddenAnswerStaysHidden) {
 // ---------------------------------------------------------------------------
 // Regional settings
 
-TEST(RegionalSettings, Dutch_CommaResultReadsBackAsItsWholePart) {
-    Exercise right(kDutchFormat);
-    right.operands(u"1.5", u"1").answer(Text12, u"2");
-    right.commands.sum();
-    EXPECT_EQ(right[Text3], u"2,5");
-    EXPECT_EQ(right[Text7], u"1.5 + 1 = 2,5");
-    EXPECT_FALSE(right.shown(Text12));
-
-    Exercise wrong(kDutchFormat);
-    wrong.operands(u"1.5", u"1").answer(Text12, u"2.5");
-    wrong.commands.sum();
-    EXPECT_TRUE(wrong.shown(Text12));
+// The result box holds 2,5, which reads back whole; the pupil may answer
+// with a point, as the hint asks, or with a comma.
+TEST(RegionalSettings, Dutch_CommaResultReadsBackWhole) {
+    struct Case {
+        std::u16string_view answer;
+        bool right;
+    };
+    for (const auto& [answer, right] :
+         {Case{u"2.5", true}, Case{u"2,5", true}, Case{u"2", false}, Case{u"2,50", true}}) {
+        Exercise exercise(kDutchFormat);
+        exercise.operands(u"1.5", u"1").answer(Text12, answer);
+        exercise.commands.sum();
+        EXPECT_EQ(exercise[Text3], u"2,5");
+        EXPECT_EQ(exercise[Text7], u"1.5 + 1 = 2,5");
+        EXPECT_EQ(exercise.shown(Text12), !right) << std::string(answer.begin(), answer.end());
+    }
 }
 
-TEST(RegionalSettings, Dutch_CommaOperandIsReadUpToTheComma) {
+TEST(RegionalSettings, Dutch_CommaOperandIsReadWhole) {
     Exercise exercise(kDutchFormat);
-    exercise.operands(u"2,5", u"1");
-    exercise.commands.product();
-    EXPECT_EQ(exercise[Text5], u"2");
-    EXPECT_EQ(exercise[Text9], u"2,5 x 1 = 2");
+    exercise.operands(u"3", u"0,5")
+        .answer(Text12, u"3.5")
+        .answer(Text13, u"2,5")
+        .answer(Text14, u"1,5")
+        .answer(Text15, u"6");
+    exercise.commands.all();
+    EXPECT_EQ(exercise[Text3], u"3,5");
+    EXPECT_EQ(exercise[Text4], u"2,5");
+    EXPECT_EQ(exercise[Text5], u"1,5");
+    EXPECT_EQ(exercise[Text6], u"6");
+    EXPECT_EQ(exercise[Text8], u"3 - 0,5 = 2,5");
+    EXPECT_EQ(exercise[Text10], u"3 : 0,5 = 6");
+    for (const Box box : {Text12, Text13, Text14, Text15})
+        EXPECT_FALSE(exercise.shown(box)) << FakeWindow::name(box);
 }
 
 // The zero test reads the divisor by the regional settings: 1.5 is 15 in
@@ -293,9 +328,12 @@ TEST(RegionalSettings, English_GroupedOperandReadsUpToTheComma) {
 // and zero by the point reader.
 
 TEST(ArithmeticFault, Quotient_StopsBeforeItsResult) {
-    for (const NumberFormat format : {kDutchFormat, kEnglishFormat}) {
+    // Dutch: 0.,5 is 0,5 by the regional settings, but the point reader
+    // stops at its second separator.
+    for (const auto& [format, divisor] :
+         {std::pair{kEnglishFormat, u"0,5"}, std::pair{kDutchFormat, u"0.,5"}}) {
         Exercise exercise(format);
-        exercise.operands(u"5", u"0,5").answer(Text15, u":");
+        exercise.operands(u"5", divisor).answer(Text15, u":");
         exercise.window.setText(Text11, u"Delen door nul is niet mogelijk");
         WindowState expected = exercise.window.state();
         EXPECT_EQ(faultOf([&] { exercise.commands.quotient(); }), FaultCondition::DivisionByZero);
@@ -305,13 +343,13 @@ TEST(ArithmeticFault, Quotient_StopsBeforeItsResult) {
 }
 
 TEST(ArithmeticFault, ZeroByZero_IsAnInvalidOperation) {
-    Exercise exercise(kDutchFormat);
+    Exercise exercise(kEnglishFormat);
     exercise.operands(u"0", u"0,5");
     EXPECT_EQ(faultOf([&] { exercise.commands.quotient(); }), FaultCondition::InvalidOperation);
 }
 
 TEST(ArithmeticFault, All_KeepsTheResultsBeforeTheDivisionAndWritesNoEquation) {
-    Exercise exercise(kDutchFormat);
+    Exercise exercise(kEnglishFormat);
     exercise.operands(u"4", u"0,5").answer(Text12, u"4");
     exercise.window.clearLog();
     EXPECT_EQ(faultOf([&] { exercise.commands.all(); }), FaultCondition::DivisionByZero);
@@ -367,16 +405,17 @@ TEST(All, WritesAllResultsThenAllEquationsThenChecksAllAnswers) {
                                   "hide Text12", "hide Text14", "hide Text15"}));
 }
 
-TEST(All, ByZero_WritesErrorAndHidesAnAnswerReadingAsZero) {
+TEST(All, ByZero_WritesErrorAndCountsNoQuotientAnswer) {
     Exercise exercise;
-    exercise.operands(u"5", u"0");
+    exercise.operands(u"5", u"0").answer(Text14, u"0");
     exercise.commands.all();
     EXPECT_EQ(exercise[Text6], u"Error");
     EXPECT_EQ(exercise[Text11], u"Delen door nul is niet mogelijk");
     EXPECT_EQ(exercise[Text10], u"5 : 0 = Error");
     EXPECT_EQ(exercise[Text8], u"5 - 0 = 5");
-    EXPECT_FALSE(exercise.shown(Text15));
+    EXPECT_TRUE(exercise.shown(Text15));
     EXPECT_TRUE(exercise.shown(Text12));
+    EXPECT_FALSE(exercise.shown(Text14));
 }
 
 TEST(Enter, SignedDifferenceAndNoAnswerChecks) {
@@ -401,14 +440,19 @@ TEST(Enter, SignedDifferenceAndNoAnswerChecks) {
 // ---------------------------------------------------------------------------
 // Starting over
 
-TEST(Reset, BlanksEveryBoxAndShowsEveryAnswer) {
+TEST(Reset, EmptiesTheTypedBoxesBlanksTheOthersAndShowsEveryAnswer) {
     Exercise exercise;
     exercise.operands(u"6", u"3").answer(Text12, u"9").answer(Text15, u"2");
     exercise.commands.all();
     ASSERT_FALSE(exercise.shown(Text12));
+    exercise.window.clearLog();
     exercise.commands.reset();
-    for (int box = 1; box <= kBoxCount; ++box)
-        EXPECT_EQ(exercise[static_cast<Box>(box)], u" ") << box;
+    for (const Box box : {Text1, Text2, Text12, Text13, Text14, Text15})
+        EXPECT_EQ(exercise[box], u"") << FakeWindow::name(box);
+    for (const Box box : {Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11})
+        EXPECT_EQ(exercise[box], u" ") << FakeWindow::name(box);
+    EXPECT_EQ(exercise.window.log().front(), "set Text1");
+    EXPECT_EQ(exercise.window.log().back(), "show Text15");
     for (const Box box : {Text12, Text13, Text14, Text15})
         EXPECT_TRUE(exercise.shown(box));
     const WindowState afterOne = exercise.window.state();
@@ -416,22 +460,22 @@ TEST(Reset, BlanksEveryBoxAndShowsEveryAnswer) {
     EXPECT_EQ(exercise.window.state(), afterOne);
 }
 
-TEST(Reset, ThenAnExercise_BlankOperandsAskForANumber) {
+TEST(Reset, ThenAnExercise_EmptyOperandsAskForANumber) {
     Exercise exercise;
     exercise.commands.reset();
     exercise.commands.sum();
     EXPECT_EQ(exercise.window.messages(), std::vector<Message>{kNoNumber});
 }
 
-TEST(Reset, ThenAnExercise_BlankBesideTheNumberIsKeptAndReadsAsZeroInAnswers) {
+TEST(Reset, ThenAnExercise_EmptyAnswersAreNoRightAnswers) {
     Exercise exercise;
     exercise.commands.reset();
-    exercise.operands(u" 4", u" 4");
-    exercise.commands.difference();
+    exercise.operands(u"4", u"4");
+    exercise.commands.all();
     EXPECT_EQ(exercise[Text4], u"0");
-    EXPECT_EQ(exercise[Text8], u" 4 -  4 = 0");
-    EXPECT_FALSE(exercise.shown(Text13)) << "the blank answer reads as 0";
-    EXPECT_TRUE(exercise.shown(Text12));
+    EXPECT_EQ(exercise[Text8], u"4 - 4 = 0");
+    for (const Box box : {Text12, Text13, Text14, Text15})
+        EXPECT_TRUE(exercise.shown(box)) << FakeWindow::name(box);
 }
 
 // ---------------------------------------------------------------------------

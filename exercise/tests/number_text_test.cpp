@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <random>
 #include <string>
@@ -184,11 +186,49 @@ TEST(PointReader, ReadsTheLeadingNumber) {
     EXPECT_POINT_READS(0.33333333, u"0.33333333");
 }
 
-TEST(PointReader, NeverTakesACommaOrTheLocale) {
+TEST(PointReader, WithThePointAloneStopsAtAComma) {
     EXPECT_POINT_READS(2.0, u"2,5");
     EXPECT_POINT_READS(1.0, u"1,000");
     EXPECT_POINT_READS(0.0, u"0,5");
     EXPECT_POINT_READS(0.0, u",5");
+}
+
+#define EXPECT_READS_WITH(expected, separator, text)                                               \
+    EXPECT_EQ(readPointNumber(text, separator), expected) << narrow(text)
+
+TEST(PointReader, TakesTheUsersDecimalSeparatorAsWellAsThePoint) {
+    EXPECT_READS_WITH(2.5, u',', u"2,5");
+    EXPECT_READS_WITH(0.5, u',', u",5");
+    EXPECT_READS_WITH(5.0, u',', u"5,");
+    EXPECT_READS_WITH(-0.5, u',', u"- 0 , 5");
+    EXPECT_READS_WITH(250.0, u',', u"2,5E2");
+    EXPECT_READS_WITH(1.5, u',', u"1.5");   // the point still, as the hint asks
+    EXPECT_READS_WITH(1.5, u',', u"1,5.5"); // two separators are no number
+    EXPECT_READS_WITH(1.5, u',', u"1.5,5");
+    EXPECT_READS_WITH(1.0, u',', u"&H1,8");
+    EXPECT_READS_WITH(1.5, u'\u066b', u"1\u066b5"); // beyond ASCII too
+    EXPECT_READS_WITH(15.0, u' ', u"1 5");          // a blank is taken out, whatever the settings
+    EXPECT_READS_WITH(105.0, u'0', u"105");
+    EXPECT_READS_WITH(2.0, u'.', u"2,5");
+}
+
+// Every text of up to four characters from a small alphabet: the user's
+// separator reads exactly as a point would in its place.
+TEST(PointReader, TheUsersSeparatorReadsAsAPointEverywhere) {
+    const std::u16string_view alphabet = u"1,.-E &H";
+    std::u16string text;
+    std::function<void()> sweep = [&] {
+        std::u16string pointed = text;
+        std::replace(pointed.begin(), pointed.end(), u',', u'.');
+        ASSERT_EQ(readLeadingNumber(text, u','), readLeadingNumber(pointed)) << narrow(text);
+        if (text.size() == 4) return;
+        for (const char16_t c : alphabet) {
+            text.push_back(c);
+            sweep();
+            text.pop_back();
+        }
+    };
+    sweep();
 }
 
 TEST(PointReader, TakesOutBlanksAndLineFeedsWherever) {
@@ -200,24 +240,41 @@ TEST(PointReader, TakesOutBlanksAndLineFeedsWherever) {
     EXPECT_POINT_READS(1.0, u"1\r2"); // a carriage return is no blank
 }
 
+// A text that holds no leading number is told apart from one that reads as
+// 0, and read as 0 where a value is needed.
+#define EXPECT_NO_LEADING_NUMBER(text)                                                             \
+    EXPECT_EQ(readLeadingNumber(text, u','), std::nullopt) << narrow(text);                        \
+    EXPECT_POINT_READS(0.0, text)
+
 TEST(PointReader, ReadsNoLeadingNumberAsZero) {
-    EXPECT_POINT_READS(0.0, u"");
-    EXPECT_POINT_READS(0.0, u" ");
-    EXPECT_POINT_READS(0.0, u"Error");
-    EXPECT_POINT_READS(0.0, u".");
-    EXPECT_POINT_READS(0.0, u"-");
-    EXPECT_POINT_READS(0.0, u"+.");
-    EXPECT_POINT_READS(0.0, u"E5");
-    EXPECT_POINT_READS(0.0, u"&");
-    EXPECT_POINT_READS(0.0, u"&H");
-    EXPECT_POINT_READS(0.0, u"&X1");
+    EXPECT_NO_LEADING_NUMBER(u"");
+    EXPECT_NO_LEADING_NUMBER(u" ");
+    EXPECT_NO_LEADING_NUMBER(u" \t\n");
+    EXPECT_NO_LEADING_NUMBER(u"Error");
+    EXPECT_NO_LEADING_NUMBER(u"x");
+    EXPECT_NO_LEADING_NUMBER(u".");
+    EXPECT_NO_LEADING_NUMBER(u",");
+    EXPECT_NO_LEADING_NUMBER(u"-");
+    EXPECT_NO_LEADING_NUMBER(u"+.");
+    EXPECT_NO_LEADING_NUMBER(u"-,E5");
+    EXPECT_NO_LEADING_NUMBER(u"E5");
+    EXPECT_NO_LEADING_NUMBER(u"&");
+    EXPECT_NO_LEADING_NUMBER(u"&H");
+    EXPECT_NO_LEADING_NUMBER(u"&Hx");
+    EXPECT_NO_LEADING_NUMBER(u"&O9");
+    EXPECT_NO_LEADING_NUMBER(u"&X1");
+    EXPECT_EQ(readLeadingNumber(u" 0"), 0.0);
+    EXPECT_EQ(readLeadingNumber(u"-0"), 0.0);
+    EXPECT_EQ(readLeadingNumber(u"&H0"), 0.0);
+    EXPECT_EQ(readLeadingNumber(u"0Error"), 0.0);
+    EXPECT_EQ(readLeadingNumber(u"5."), 5.0);
+    EXPECT_EQ(readLeadingNumber(u",5", u','), 0.5);
 }
 
 TEST(PointReader, ReadsHexAndOctalPrefixes) {
     EXPECT_POINT_READS(65535.0, u"&HFFFF");
     EXPECT_POINT_READS(255.0, u"&hffzz");
     EXPECT_POINT_READS(15.0, u"&O178");
-    EXPECT_POINT_READS(0.0, u"&O9");
     EXPECT_POINT_READS(0.0, u"-&H10");
     // Rounded once to the nearest double, ties to even: 2^53 + 1 is a tie.
     EXPECT_POINT_READS(9007199254740992.0, u"&H20000000000001");
@@ -306,6 +363,15 @@ TEST(ResultToFit, LeavesTheBoxToDropDecimals) {
     EXPECT_FITS(u"-0.333333333333333", kEnglish, -1.0 / 3.0);
     EXPECT_FITS(u"8.1E+199", kEnglish, 9e99 * 9e99);
     EXPECT_FITS(u"1E+15", kEnglish, 1e15);
+}
+
+// A cut that would leave the decimal separator last leaves the whole
+// digits alone.
+TEST(ResultToFit, NeverEndsOnTheDecimalSeparator) {
+    EXPECT_FITS(u"176285714", kEnglish, 1234 / 7e-6);
+    EXPECT_FITS(u"176285714", kDutch, 1234 / 7e-6);
+    EXPECT_FITS(u"-17628571", kEnglish, -123.4 / 7e-6);
+    EXPECT_FITS(u"12345678.25", kEnglish, 12345678.25); // the box keeps a decimal
 }
 
 TEST(ResultToFit, WritesShorterWhatACutWouldChangeInSize) {

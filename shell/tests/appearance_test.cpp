@@ -265,6 +265,52 @@ private slots:
         }
     }
 
+    // A result box shows all of its ten characters: the painted text keeps
+    // clear of the box's edges, where a cut-off text would run into them.
+    void resultsShowWhole_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("-1E9 and 9999") << "-1E9"
+                                       << "9999";
+        QTest::newRow("9999 and 9999") << "9999"
+                                       << "9999";
+    }
+    void resultsShowWhole() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        Form1 form(settings_);
+        form.setText(exercise::Box::Text1, first.toStdU16String());
+        form.setText(exercise::Box::Text2, second.toStdU16String());
+        exercise::Commands(form, settings_).all();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) {
+            auto* box = form.findChild<QLineEdit*>(name);
+            const QImage image = box->grab().toImage();
+            if (const QByteArray keep = qgetenv("CIJFERWERF_KEEP_SNAPSHOTS"); !keep.isEmpty())
+                image.save(QString::fromLocal8Bit(keep) + "/" + name + ".png");
+            // Inside the sunken frame, where a text too wide for the box is
+            // drawn up to the edge.
+            const QRect inside = box->rect().adjusted(2, 3, -2, -3);
+            int left = image.width(), right = -1;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    if (contrast(image.pixelColor(x, y), kBrightGreen) >= 1.5) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            const QString where = QStringLiteral("%1 (%2): text from %3 to %4 in %5 to %6")
+                                      .arg(name, box->text())
+                                      .arg(left)
+                                      .arg(right)
+                                      .arg(inside.left())
+                                      .arg(inside.right());
+            QVERIFY2(right > left, qPrintable(where));
+            QVERIFY2(left > inside.left() && right < inside.right(), qPrintable(where));
+            QVERIFY2(box->font().pointSizeF() >= 7, qPrintable(where));
+        }
+    }
+
     // At twice the resolution every control keeps its place relative to the
     // others, and text is drawn at the finer resolution, not enlarged.
     void doubleResolution() {

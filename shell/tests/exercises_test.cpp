@@ -155,10 +155,11 @@ private slots:
         QCOMPARE(text(7), "");
     }
 
-    // A divisor of 0,5 passes the zero test by the regional settings but is
-    // zero to the point reader: the fault is reported and the program goes on.
+    // With English settings a divisor of 0,5 passes the zero test as 5 but
+    // is zero to the point reader: the fault is reported and the program
+    // goes on.
     void arithmeticFaultIsReportedAndTheProgramGoesOn() {
-        open(dutch_);
+        open(english_);
         type(1, "4");
         type(2, "0,5");
         click(1);
@@ -186,11 +187,18 @@ private slots:
     void dutchSettingsWriteAComma() {
         open(dutch_);
         type(1, "1.5");
-        type(2, "1");
-        type(12, "2");
-        click(2);
-        QCOMPARE(text(3), "2,5");
-        QVERIFY2(box(12)->isHidden(), "2,5 reads back as 2");
+        type(2, "0,5");
+        type(12, "2,5");
+        type(13, "1");
+        click(1);
+        QCOMPARE(text(3), "2");
+        QCOMPARE(text(4), "1");
+        QCOMPARE(text(5), "0,75");
+        QCOMPARE(text(6), "3");
+        QCOMPARE(text(7), "1.5 + 0,5 = 2");
+        QVERIFY2(box(12)->isVisible(), "2,5 is not 2");
+        QVERIFY(box(13)->isHidden());
+        QVERIFY(closer_->seen().isEmpty());
     }
 
     void resetBringsBackHiddenAnswersWithTheirTexts() {
@@ -206,12 +214,17 @@ private slots:
             QVERIFY(box(answer)->isHidden());
         click(6);
         for (int number = 1; number <= 15; ++number)
-            QCOMPARE(text(number), " ");
+            QCOMPARE(text(number), (number <= 2 || number >= 12) ? "" : " ");
         for (int answer = 12; answer <= 15; ++answer)
             QVERIFY(box(answer)->isVisible());
 
         click(2);
-        QCOMPARE(closer_->seen().size(), 1); // a blank operand is no number
+        QCOMPARE(closer_->seen().size(), 1); // an empty operand is no number
+
+        // Every place of an operand box is free to type into.
+        QTest::mouseClick(box(1), Qt::LeftButton);
+        QTest::keyClicks(box(1), "5678");
+        QCOMPARE(text(1), "5678");
     }
 };
 

@@ -5,9 +5,11 @@
 //
 // Each command is a straight sequence of steps that reads the boxes afresh
 // whenever it needs a value and writes each result as soon as it has it, so
-// a result cut to ten characters by its box, or written with a decimal comma,
-// is what the equation and the answer check see. An operand box that holds no
-// number gives the "Geef een getal" message and changes nothing. An
+// a result cut to ten characters by its box is what the equation and the
+// answer check see. Operands, results and answers are read with the point
+// reader, which also understands the pupil's own decimal separator. An
+// operand box that holds no number gives the "Geef een getal" message and
+// changes nothing. An
 // ArithmeticFault (a divisor that reads as non-zero by the regional settings
 // but as zero by the point reader) ends a command where it arises; the boxes
 // written before keep their new texts and the fault goes on to the caller.
@@ -15,6 +17,7 @@
 
 #include "exercise/window.h"
 
+#include <optional>
 #include <string_view>
 
 namespace exercise {
@@ -49,11 +52,14 @@ public:
     // code does nothing.
     void operandKeyPress(char16_t code);
 
-    // OPNIEUW: every box becomes one blank and every answer box is shown.
+    // OPNIEUW: the boxes that the pupil types into become empty, so that all
+    // their places are free; every other box becomes one blank; every answer
+    // box is shown.
     void reset();
 
 private:
     [[nodiscard]] bool operandsAreNumbers();
+    [[nodiscard]] std::optional<double> readNumber(Box box) const;
     [[nodiscard]] double read(Box box) const;
     [[nodiscard]] bool firstIsLarger() const;
     [[nodiscard]] bool divisorIsZero() const;

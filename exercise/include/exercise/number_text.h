@@ -49,14 +49,22 @@ inline constexpr NumberFormat kDutchFormat{u',', u'.'};
 
 // The point reader. Reads the leading number of any text and never fails:
 // every space, tab and line feed is first taken out wherever it stands; then
-// an optional sign, digits with at most one point, and an optional exponent
-// (E, e, D or d, an optional sign and at least one digit); or &H / &O and
-// hexadecimal / octal digits, as an unsigned whole number. Reading stops at
-// the first character that does not fit and a text with no leading number
-// reads as 0. A comma is never a decimal separator here. Rounds to the
-// nearest double; beyond the double range it gives plus or minus infinity.
-// Does not throw.
-[[nodiscard]] double readPointNumber(std::u16string_view text) noexcept;
+// an optional sign, digits with at most one decimal separator, and an
+// optional exponent (E, e, D or d, an optional sign and at least one digit);
+// or &H / &O and hexadecimal / octal digits, as an unsigned whole number.
+// The decimal separator is the point, and also the given one, so that a
+// pupil's own decimal comma is understood; the two together still make at
+// most one. Grouping separators are never understood. Reading stops at the
+// first character that does not fit. Rounds to the nearest double; beyond
+// the double range it gives plus or minus infinity. Does not throw.
+//
+// readLeadingNumber yields nothing for a text that does not start with a
+// number once the blanks are out (an empty text, blanks only, abc, Error, a
+// lone sign or point, &H without digits); readPointNumber reads that as 0.
+[[nodiscard]] std::optional<double> readLeadingNumber(std::u16string_view text,
+                                                      char16_t decimalSeparator = u'.') noexcept;
+[[nodiscard]] double readPointNumber(std::u16string_view text,
+                                     char16_t decimalSeparator = u'.') noexcept;
 
 // The result formatter. The general format with 15 significant digits, as
 // C's "%.15G": exponent form (1E+15, 1.5E-05) when the decimal exponent is
@@ -69,7 +77,9 @@ inline constexpr NumberFormat kDutchFormat{u',', u'.'};
 // The result formatter's text for a box that keeps at most width characters
 // (at least 10). A box cuts a longer text to its first characters; that only
 // drops decimals as long as every digit before the decimal separator stays,
-// so such a text comes back as formatResult writes it. Where the cut would
+// so such a text comes back as formatResult writes it, except where the cut
+// would leave the separator last: then the whole digits alone come back
+// (176285714.2857 for a box of 10 gives 176285714). Where the cut would
 // change the size of the number (an exponent or whole digits lost, as in
 // 1.1106E+103 cut to 1.1106E+10), the value is written instead in exponent
 // form with as many significant digits, rounded, as fit: 1.111E+103.

@@ -79,6 +79,11 @@ inline constexpr int kBoxCount = 15;
     return box >= Box::Text12 && box <= Box::Text15;
 }
 
+// The operand and answer boxes, which the pupil types into.
+[[nodiscard]] constexpr bool takesTyping(Box box) noexcept {
+    return box == Box::Text1 || box == Box::Text2 || isAnswerBox(box);
+}
+
 // Message box style: the critical (stop) icon with a single OK button.
 inline constexpr int kMessageCritical = 16;
 
