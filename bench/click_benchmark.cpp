@@ -5,6 +5,7 @@
 // a click whose handler writes the same texts and hides the same answer boxes
 // from strings made beforehand. Runs on whatever platform QT_QPA_PLATFORM
 // names (offscreen, or xcb on an X server).
+#include "eight_and_three.h"
 #include "fixed_regional_settings.h"
 #include "form1.h"
 
@@ -20,10 +21,8 @@ namespace {
 
 struct Window {
     Window() : form(settings) {
-        form.setText(exercise::Box::Text1, u"8");
-        form.setText(exercise::Box::Text2, u"3");
-        form.setText(exercise::Box::Text12, u"11");
-        form.setText(exercise::Box::Text14, u"24");
+        exercise::testing::typeEightAndThree(
+            form, {{exercise::Box::Text12, u"11"}, {exercise::Box::Text14, u"24"}});
         form.show();
         QApplication::processEvents();
         all = form.findChild<QPushButton*>(QStringLiteral("Command1"));

@@ -4,6 +4,7 @@
 // Each conversion per call, beside the standard library's fastest equivalent
 // on the same inputs.
 #include "exercise/number_text.h"
+#include "number_helpers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,9 +60,7 @@ const std::vector<double>& anyDoubles() {
         std::mt19937_64 random(7);
         std::vector<double> out;
         while (out.size() < 4096) {
-            const std::uint64_t bits = random();
-            double value;
-            std::memcpy(&value, &bits, sizeof value);
+            const double value = exercise::testing::doubleOfBits(random());
             if (std::isfinite(value)) out.push_back(value);
         }
         return out;

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Cijferwerf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# A Debian package: cijferwerf_1.00_<arch>.deb, with its dependencies taken
+# A Debian package: cijferwerf_<version>_<arch>.deb, with its dependencies taken
 # from the program's shared libraries, and the fonts that stand in for Arial.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME cijferwerf)
@@ -10,17 +10,18 @@ set(CPACK_PACKAGE_VENDOR Cijferwerf)
 set(CPACK_PACKAGE_CONTACT "Cijferwerf <ontwikkeling@cijferwerf.nl>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Cijferwerf <ontwikkeling@cijferwerf.nl>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "practise the four arithmetic operations")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Cijferwerf is a small exercise program for the four arithmetic operations.\n"
-    "The pupil types two numbers and an own answer for each operation; the\n"
-    "program writes the correct results and the whole sums, and hides every\n"
-    "right answer, so that only the wrong ones stay. The texts are in Dutch.")
+# One string, its lines as they stand: a list would join them with ";".
+set(CPACK_PACKAGE_DESCRIPTION "Cijferwerf is a small exercise program for the four arithmetic operations.
+The pupil types two numbers and an own answer for each operation; the
+program writes the correct results and the whole sums, and hides every
+right answer, so that only the wrong ones stay. The texts are in Dutch.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
-# Native on Wayland, the default desktop session.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Native on Wayland, the default desktop session; the toolkit's own texts
+# (a box's context menu, a message box's button) in Dutch.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
@@ -34,7 +35,8 @@ if(BUILD_TESTING)
     set_tests_properties(package_build PROPERTIES FIXTURES_SETUP package TIMEOUT 300)
     add_test(NAME package_contents
         COMMAND ${PROJECT_SOURCE_DIR}/tools/check-package.sh
-            ${PROJECT_BINARY_DIR}/package ${PROJECT_VERSION} ${CIJFERWERF_APP_ID})
+            ${PROJECT_BINARY_DIR}/package ${PROJECT_VERSION} ${CIJFERWERF_APP_ID}
+            ${PROJECT_SOURCE_DIR}/data/debian/changelog)
     set_tests_properties(package_contents PROPERTIES FIXTURES_REQUIRED package TIMEOUT 120)
     # Debian's own checker: not an error, not a warning.
     find_program(LINTIAN lintian)

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "contrast.h"
 #include "exercise/arithmetic.h"
 #include "result_fit.h"
 
@@ -110,19 +111,8 @@ QString fromUtf16(std::u16string_view text) {
 
 QString fromUtf16(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
 
-// Relative luminance and contrast ratio of two colours, as the web's
-// accessibility guidelines define them.
-double luminance(const QColor& colour) {
-    auto linear = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
 double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return shell::contrastRatio(a.rgb() & 0xFFFFFF, b.rgb() & 0xFFFFFF);
 }
 
 // The text colour itself when it stands out enough from its background;
@@ -266,29 +256,13 @@ char16_t keyAscii(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return exercise::kEnterCode;
     case Qt::Key_Backspace:
         return 8;
     default:
         return event.text().isEmpty() ? char16_t{0} : event.text().front().unicode();
     }
 }
-
-// Calls back when the desktop's palette changes. The application hears of
-// it; a window with a palette of its own does not.
-class PaletteWatcher final : public QObject {
-public:
-    PaletteWatcher(std::function<void()> changed, QObject* parent)
-        : QObject(parent), changed_(std::move(changed)) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) changed_();
-        return false;
-    }
-
-private:
-    std::function<void()> changed_;
-};
 
 } // namespace
 
@@ -439,7 +413,6 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
 
     box(Box::Text1)->installEventFilter(this);
     box(Box::Text2)->installEventFilter(this);
-    qApp->installEventFilter(new PaletteWatcher([this] { applyColours(); }, this));
 }
 
 // ---------------------------------------------------------------------------
@@ -497,6 +470,16 @@ void Form1::text1KeyPress(char16_t code) {
 }
 void Form1::text2KeyPress(char16_t code) {
     dispatch([=, this] { commands_.operandKeyPress(code); });
+}
+
+// The desktop's colours changed, also live by a platform theme. The window
+// has palettes of its own, so it hears of a new desktop palette by
+// ApplicationPaletteChange only, which the toolkit posts to every widget
+// once the palette, and whatever style the theme brings with it, are in
+// place. PaletteChange tells of the window's own palettes.
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) applyColours();
+    return QWidget::event(event);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -34,6 +34,7 @@ public:
     void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override;
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

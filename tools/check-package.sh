@@ -4,10 +4,10 @@
 # Takes the Debian package apart in a temporary folder and checks that it
 # holds the program, the desktop entry, the metainfo and the icons, that its
 # control fields are filled in, and that the unpacked program starts and maps
-# its window.
-# Usage: check-package.sh PACKAGE_DIR VERSION APP_ID
+# its window; and that the changelog's newest entry is this version.
+# Usage: check-package.sh PACKAGE_DIR VERSION APP_ID CHANGELOG
 set -euo pipefail
-dir=$1 version=$2 id=$3
+dir=$1 version=$2 id=$3 changelog=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -38,12 +38,22 @@ for size in 16 32 48 64 128; do
     [ "$dims" = "0 0 0 $size 0 0 0 $size" ] || fail "$icon is not $size x $size ($dims)"
 done
 
+newest=$(sed -n '1s/^cijferwerf (\([^)]*\)).*/\1/p' "$changelog")
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is ${newest:-none}, not $version"
+
+# Found beside the system's own libraries, never through a path of its own.
+if readelf -d "$root/usr/bin/cijferwerf" | grep -E 'R(UN)?PATH'; then
+    fail "the program carries a library search path"
+fi
+
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = cijferwerf ] || fail "package name"
 [ "$(field Version)" = "$version" ] || fail "version $(field Version)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 [ -n "$(field Description)" ] || fail "no description"
-[ "$(field Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
+if field Description | grep -n '^ *;'; then fail "a description line starts with ;"; fi
+[ "$(field Recommends)" = "qt6-wayland, qt6-translations-l10n" ] ||
+    fail "recommends $(field Recommends), not qt6-wayland and the toolkit's translations"
 depends=$(field Depends)
 echo "depends: $depends"
 names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')

@@ -5,7 +5,7 @@
 # run.sh, test.sh and .ci/run.
 
 # What building and running the program need.
-program_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
+program_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation qt6-translations-l10n)
 # What running it without a display adds: a virtual X server and a picture
 # of the window.
 headless_packages=(xvfb xauth x11-utils imagemagick)
@@ -14,7 +14,7 @@ test_packages=(
     "${program_packages[@]}" "${headless_packages[@]}"
     libgtest-dev libbenchmark-dev
     dbus at-spi2-core python3-pyatspi
-    weston qt6-wayland
+    weston qt6-wayland qt6ct
     desktop-file-utils appstream dpkg-dev lintian reuse man-db
     time bc x11-apps
 )

@@ -5,6 +5,7 @@
 // reader's rules accept, found here by a separate, plain scan.
 #include "exercise/number_text.h"
 #include "fuzz_input.h"
+#include "number_helpers.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -14,20 +15,6 @@
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string hexOfOctal(const std::string& octal) {
-    std::string bits;
-    for (const char c : octal)
-        for (int bit = 2; bit >= 0; --bit)
-            bits += ((c - '0') >> bit & 1) ? '1' : '0';
-    while (bits.size() % 4)
-        bits.insert(bits.begin(), '0');
-    std::string hex = "0x0";
-    for (std::size_t i = 0; i < bits.size(); i += 4)
-        hex += "0123456789abcdef"[(bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 +
-                                  (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0')];
-    return hex;
-}
 
 double expected(const std::u16string& text) {
     // Blanks and line feeds out; the first character beyond ASCII ends it.
@@ -49,7 +36,8 @@ double expected(const std::u16string& text) {
             digits += c;
         }
         if (digits.empty()) return 0.0;
-        return std::strtod((hex ? "0x" + digits : hexOfOctal(digits)).c_str(), nullptr);
+        return std::strtod((hex ? "0x" + digits : exercise::testing::hexOfOctal(digits)).c_str(),
+                           nullptr);
     }
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;

@@ -7,6 +7,7 @@
 // written to fit it reads back as about the same number.
 #include "exercise/number_text.h"
 #include "fuzz_input.h"
+#include "number_helpers.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint64_t bits = 0;
     for (int i = 0; i < 8; ++i)
         bits = bits << 8 | input.byte();
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
+    const double value = exercise::testing::doubleOfBits(bits);
 
     const std::u16string text = exercise::formatResult(value, format);
     if (text.empty() || text.size() > 25) std::abort();

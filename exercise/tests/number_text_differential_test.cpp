@@ -6,6 +6,7 @@
 // snprintf. Every text of up to four characters from a small alphabet, and
 // many seeded random texts and doubles.
 #include "exercise/number_text.h"
+#include "number_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -74,19 +75,6 @@ struct LocaleReference {
 // The point reader: blanks and line feeds out, then the longest prefix of the
 // form, read by strtod.
 
-double octalByHex(const std::string& octal) {
-    std::string bits;
-    for (const char c : octal)
-        for (int bit = 2; bit >= 0; --bit)
-            bits += static_cast<char>('0' + (((c - '0') >> bit) & 1));
-    while (bits.size() % 4 != 0)
-        bits.insert(bits.begin(), '0');
-    std::string hex = "0x0";
-    for (std::size_t i = 0; i < bits.size(); i += 4)
-        hex += "0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)];
-    return std::strtod(hex.c_str(), nullptr);
-}
-
 double pointReference(const std::string& raw) {
     static const std::regex decimal("^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eEdD][+-]?[0-9]+)?");
     static const std::regex hex("^&[hH]([0-9a-fA-F]*)");
@@ -98,7 +86,9 @@ double pointReference(const std::string& raw) {
     if (std::regex_search(text, match, hex))
         return match[1].length() == 0 ? 0.0 : std::strtod(("0x" + match[1].str()).c_str(), nullptr);
     if (std::regex_search(text, match, octal))
-        return match[1].length() == 0 ? 0.0 : octalByHex(match[1].str());
+        return match[1].length() == 0
+                   ? 0.0
+                   : std::strtod(testing::hexOfOctal(match[1].str()).c_str(), nullptr);
     if (std::regex_search(text, match, decimal)) {
         std::string number = match[0].str();
         for (char& c : number)
@@ -219,9 +209,7 @@ TEST_F(CLocale, ResultFormatterAgreesWithPrintfOnRandomDoubles) {
     FormatterComparison comparison;
     std::mt19937_64 random(1440);
     for (int n = 0; n < 1'000'000; ++n) {
-        const std::uint64_t bits = random();
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
+        const double value = testing::doubleOfBits(random());
         comparison.compare(value);
     }
     comparison.report("random bit patterns");
@@ -246,9 +234,7 @@ TEST_F(CLocale, PointReaderReadsTheFormatterBack) {
     std::mt19937_64 random(15);
     std::size_t disagreements = 0;
     for (int n = 0; n < 200'000; ++n) {
-        const std::uint64_t bits = random();
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
+        const double value = testing::doubleOfBits(random());
         if (!std::isfinite(value)) continue;
         char rounded[64];
         std::snprintf(rounded, sizeof rounded, "%.14e", value);

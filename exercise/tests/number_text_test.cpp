@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "exercise/number_text.h"
+#include "number_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -394,9 +395,7 @@ TEST(ResultToFit, WritesShorterWhatACutWouldChangeInSize) {
 TEST(ResultToFit, WhatTheBoxKeepsReadsBackCloseToTheValue) {
     std::mt19937_64 random(10);
     for (int n = 0; n < 200'000; ++n) {
-        const std::uint64_t bits = random();
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
+        const double value = testing::doubleOfBits(random());
         if (!std::isfinite(value) || value == 0) continue;
         const std::u16string shown = formatResultToFit(value, kEnglish, 10).substr(0, 10);
         const double back = readPointNumber(shown);

@@ -3,6 +3,8 @@
 
 // How the window looks on other desktops: a dark palette, and a screen at
 // twice the usual resolution.
+#include "contrast.h"
+#include "eight_and_three.h"
 #include "form1.h"
 #include "window_testing.h"
 
@@ -22,16 +24,8 @@ namespace {
 const QColor kLightGreen(0x80, 0xFF, 0x80);
 const QColor kBrightGreen(0x00, 0xFF, 0x00);
 
-double luminance(const QColor& c) {
-    auto linear = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
 double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return shell::contrastRatio(a.rgb() & 0xFFFFFF, b.rgb() & 0xFFFFFF);
 }
 
 // The pixels inside a rectangle that stand out from the given background:
@@ -120,18 +114,15 @@ private slots:
         QFETCH(int, palette);
         if (palette == 1) QApplication::setPalette(::darkPalette());
         Form1 form(settings_);
-        for (const auto& [box, text] : {std::pair{exercise::Box::Text1, u"8"},
-                                        {exercise::Box::Text2, u"3"},
-                                        {exercise::Box::Text12, u"1"},
-                                        {exercise::Box::Text13, u"2"},
-                                        {exercise::Box::Text14, u"3"},
-                                        {exercise::Box::Text15, u"4"}})
-            form.setText(box, text);
+        exercise::testing::typeEightAndThree(form, {{exercise::Box::Text12, u"1"},
+                                                    {exercise::Box::Text13, u"2"},
+                                                    {exercise::Box::Text14, u"3"},
+                                                    {exercise::Box::Text15, u"4"}});
         exercise::Commands(form, settings_).all();
         form.setText(exercise::Box::Text11, exercise::kZeroDivisorNotice);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        if (palette == 2) QApplication::setPalette(::darkPalette());
+        if (palette == 2) changeDesktopPalette(::darkPalette());
 
         // The heading is large bold text; the notice keeps its fixed red.
         const QHash<QString, double> least = {{"Label3", 3.0}, {"Text11", 3.0}};
@@ -207,7 +198,7 @@ private slots:
         exercise::Commands(form, settings_).all();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        if (changedWhileOpen) QApplication::setPalette(::darkPalette());
+        if (changedWhileOpen) changeDesktopPalette(::darkPalette());
         const QPalette dark = ::darkPalette();
         const QImage image = form.grab().toImage();
         if (const QByteArray keep = qgetenv("CIJFERWERF_KEEP_SNAPSHOTS"); !keep.isEmpty())

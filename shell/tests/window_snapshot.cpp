@@ -5,6 +5,7 @@
 // resolution, for comparing the layout at different scale factors, and for
 // looking at it in a dark palette.
 // Usage: window_snapshot OUTPUT.png [dark]
+#include "eight_and_three.h"
 #include "form1.h"
 #include "window_testing.h"
 
@@ -17,9 +18,7 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && QByteArray(argv[2]) == "dark") QApplication::setPalette(darkPalette());
     const FixedRegionalSettings settings;
     Form1 form(settings);
-    form.setText(exercise::Box::Text1, u"8");
-    form.setText(exercise::Box::Text2, u"3");
-    form.setText(exercise::Box::Text13, u"7");
+    exercise::testing::typeEightAndThree(form, {{exercise::Box::Text13, u"7"}});
     exercise::Commands(form, settings).all();
     form.show();
     QApplication::processEvents();

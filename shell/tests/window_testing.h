@@ -37,6 +37,13 @@ inline QPalette darkPalette() {
     return palette;
 }
 
+// The desktop's palette changing while the window is open. The toolkit
+// tells the widgets through the event loop, as it does on a desktop.
+inline void changeDesktopPalette(const QPalette& palette) {
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
+}
+
 // Closes every modal message box as soon as it opens, as a pupil pressing OK
 // would, and remembers what each showed.
 class MessageBoxCloser : public QObject {

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Small helpers that the logic's tests, its fuzzers and the benchmarks share
+// when they make numbers of their own or work out what a reader must give.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace exercise::testing {
+
+// The double with these 64 bits: any value of the range, the infinities and
+// NaN among them.
+[[nodiscard]] inline double doubleOfBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
+
+// Octal digits written as the same number in C's hexadecimal form ("0x..."),
+// which strtod reads with one correct rounding, however many digits.
+[[nodiscard]] inline std::string hexOfOctal(std::string_view octal) {
+    std::string bits;
+    for (const char c : octal)
+        for (int bit = 2; bit >= 0; --bit)
+            bits += ((c - '0') >> bit & 1) ? '1' : '0';
+    while (bits.size() % 4 != 0)
+        bits.insert(bits.begin(), '0');
+    std::string hex = "0x0";
+    for (std::size_t i = 0; i < bits.size(); i += 4)
+        hex += "0123456789abcdef"[(bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 +
+                                  (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0')];
+    return hex;
+}
+
+} // namespace exercise::testing
