@@ -40,6 +40,22 @@ constexpr ToolkitOption kToolkitOptions[] = {
     {"sync", false},
 };
 
+// A refusal, with the hint that every refusal gets.
+int refuse(const QString& reason) {
+    std::fprintf(stderr, "%s: %s; see --help.\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(reason));
+    return 1;
+}
+
+// Whether the toolkit has somewhere to show the window: a platform named
+// on the command line or in QT_QPA_PLATFORM, or an X or Wayland display.
+bool hasDisplay(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("platform")) ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 std::optional<int> readCommandLine(int argc, char* argv[]) {
@@ -51,20 +67,31 @@ std::optional<int> readCommandLine(int argc, char* argv[]) {
                        "and quotients."));
     // The toolkit's own options are words after a single dash.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
+    // Help of its own: the toolkit's help option would add --help-all, which
+    // lists options that a program without a display does not know.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
     for (const auto& [name, takesValue] : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(name));
         if (takesValue) option.setValueName(QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    // Prints and ends the program for --help and --version, and for an
-    // unknown option with exit status 1.
-    parser.process(application);
-    if (const QStringList rest = parser.positionalArguments(); !rest.isEmpty()) {
-        std::fprintf(stderr, "%s: unexpected argument '%s'; see --help.\n",
-                     qPrintable(QCoreApplication::applicationName()), qPrintable(rest.front()));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        QString reason = parser.errorText();
+        if (reason.endsWith(u'.')) reason.chop(1);
+        return refuse(reason);
+    }
+    // Both print on standard output and end the program with status 0.
+    if (parser.isSet(help)) parser.showHelp(0);
+    if (parser.isSet(version)) parser.showVersion();
+    if (const QStringList rest = parser.positionalArguments(); !rest.isEmpty())
+        return refuse(QStringLiteral("unexpected argument '%1'").arg(rest.front()));
+    if (!hasDisplay(parser)) {
+        std::fprintf(stderr, "%s: no display found: neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
+                     qPrintable(QCoreApplication::applicationName()));
         return 1;
     }
     return std::nullopt;

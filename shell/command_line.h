@@ -8,7 +8,9 @@
 
 // Handles --help and --version as Qt programs do, printing on standard
 // output, and refuses an unknown option or argument with a message on
-// standard error. The options of the toolkit itself (-platform, -style and
-// the like) pass, for the application to take. Yields the exit status when
-// the program is to end here, nothing when the window is to open.
+// standard error that points to --help. The options of the toolkit itself
+// (-platform, -style and the like) pass, for the application to take. With
+// no display to show the window on, it says so instead of letting the
+// toolkit abort. Yields the exit status when the program is to end here,
+// nothing when the window is to open.
 [[nodiscard]] std::optional<int> readCommandLine(int argc, char* argv[]);

@@ -5,6 +5,7 @@
 
 #include "contrast.h"
 #include "exercise/arithmetic.h"
+#include "placement.h"
 #include "result_fit.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -388,9 +390,16 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
     font.setPointSizeF(8.25);
     setFont(font);
     setAutoFillBackground(true);
-    // The client area's top-left corner at its fixed place on the screen.
-    setGeometry(pixels(kScreenLeft), pixels(kScreenTop), pixels(kClientWidth),
-                pixels(kClientHeight));
+    // The client area's top-left corner at its fixed place on the screen,
+    // unless the window would not fit there.
+    shell::Rect place{pixels(kScreenLeft), pixels(kScreenTop), pixels(kClientWidth),
+                      pixels(kClientHeight)};
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        place = shell::keptOnScreen(
+            place, {available.x(), available.y(), available.width(), available.height()});
+    }
+    setGeometry(place.left, place.top, place.width, place.height);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const Control& control : controls()) {

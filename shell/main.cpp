@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "form1.h"
 #include "regional_settings.h"
+#include "toolkit_texts.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = readCommandLine(argc, argv)) return *status;
 
     QApplication application(argc, argv);
+    installDutchToolkitTexts(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(CIJFERWERF_APP_ID));
     const SystemRegionalSettings settings;
     Form1 form(settings);

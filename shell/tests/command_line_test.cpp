@@ -41,7 +41,7 @@ private slots:
     void printsAndEnds_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("expected");
-        const QString version = QStringLiteral("cijferwerf 1.00\n");
+        const QString version = QStringLiteral("cijferwerf " CIJFERWERF_VERSION "\n");
         QTest::newRow("--version") << QStringList{"--version"} << version;
         QTest::newRow("-v") << QStringList{"-v"} << version;
         QTest::newRow("--help") << QStringList{"--help"} << QStringLiteral("--version");
@@ -62,13 +62,18 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << QStringLiteral("cijferwerf: Unknown option 'bogus'.");
+            << QStringList{"--bogus"}
+            << QStringLiteral("cijferwerf: Unknown option 'bogus'; see --help.");
+        QTest::newRow("the toolkit's help, which it cannot give here")
+            << QStringList{"--help-all"}
+            << QStringLiteral("Unknown option 'help-all'; see --help.");
         QTest::newRow("unknown single-dash word")
             << QStringList{"-volume"} << QStringLiteral("Unknown option 'volume'");
         QTest::newRow("toolkit option without its value")
             << QStringList{"-platform"} << QStringLiteral("Missing value after '-platform'");
         QTest::newRow("argument") << QStringList{"sommen.txt"}
-                                  << QStringLiteral("unexpected argument 'sommen.txt'");
+                                  << QStringLiteral(
+                                         "unexpected argument 'sommen.txt'; see --help.");
     }
     void refuses() {
         QFETCH(QStringList, arguments);
@@ -78,6 +83,16 @@ private slots:
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
         QVERIFY(result.out.isEmpty());
         QVERIFY2(!result.err.contains("display"), qPrintable(result.err));
+    }
+
+    // Without a display the program says so in its own words, instead of
+    // the toolkit's abort.
+    void noDisplay() {
+        const Run result = run({});
+        QCOMPARE(result.status, 1);
+        QCOMPARE(result.err,
+                 QStringLiteral("cijferwerf: no display found: neither DISPLAY nor WAYLAND_DISPLAY "
+                                "is set.\n"));
     }
 
     // The toolkit's own options reach it: given the offscreen platform, the

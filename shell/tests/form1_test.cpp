@@ -4,6 +4,7 @@
 // The main window as the pupil meets it: places, looks, keyboard, limits,
 // message box and what a screen reader is told.
 #include "form1.h"
+#include "toolkit_texts.h"
 #include "window_testing.h"
 
 #include <QAccessible>
@@ -11,6 +12,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -432,6 +434,18 @@ private slots:
 
     // Closing the window, whatever the boxes hold, ends the event loop at
     // once with status 0.
+    // The toolkit's own texts in a box are Dutch too, whatever the locale
+    // (the tests run in the C locale).
+    void toolkitTextsInDutch() {
+        QVERIFY(installDutchToolkitTexts(*qApp));
+        std::unique_ptr<QMenu> menu(box("Text1")->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            texts << action->text();
+        QVERIFY2(texts.join(' ').contains(QStringLiteral("Kopi\u00ebren")),
+                 qPrintable(texts.join(' ')));
+    }
+
     void closingEndsTheProgram() {
         box("Text1")->setText(QStringLiteral("12"));
         QTimer::singleShot(0, form_.get(), &QWidget::close);
