@@ -125,15 +125,27 @@ TEST(Sum, AnswerIsReadByItsLeadingNumber) {
     EXPECT_FALSE(exercise.shown(Text12));
 }
 
-TEST(Sum, TouchesOnlyItsOwnBoxes) {
-    Exercise exercise;
-    exercise.operands(u"3", u"5").answer(Text12, u"8").answer(Text13, u"2");
-    WindowState expected = exercise.window.state();
-    exercise.commands.sum();
-    expected.texts[2] = u"8";
-    expected.texts[6] = u"3 + 5 = 8";
-    expected.visible[11] = false;
-    EXPECT_EQ(exercise.window.state(), expected);
+// After Enter has filled in every result and equation, each answer box
+// holds the right answer of its own row: each single command hides its own
+// answer and changes nothing else.
+TEST(SingleCommands, TouchOnlyTheirOwnBoxes) {
+    const std::pair<Command, Box> rows[] = {{&Commands::sum, Text12},
+                                            {&Commands::difference, Text13},
+                                            {&Commands::product, Text14},
+                                            {&Commands::quotient, Text15}};
+    for (const auto& [command, answer] : rows) {
+        Exercise exercise;
+        exercise.operands(u"8", u"3")
+            .answer(Text12, u"11")
+            .answer(Text13, u"5")
+            .answer(Text14, u"24")
+            .answer(Text15, u"2.66666666");
+        pressEnter(exercise.commands);
+        WindowState expected = exercise.window.state();
+        (exercise.commands.*command)();
+        expected.visible[static_cast<std::size_t>(answer) - 1] = false;
+        EXPECT_EQ(exercise.window.state(), expected) << FakeWindow::name(answer);
+    }
 }
 
 TEST(Difference, LargerOperandComesFirst) {

@@ -176,7 +176,20 @@ private slots:
             const QImage without = edge(control);
             control->setFocus(Qt::TabFocusReason);
             QVERIFY(control->hasFocus());
-            QVERIFY2(edge(control) != without, qPrintable(control->objectName()));
+            const QImage with = edge(control);
+            QVERIFY2(with != without, qPrintable(control->objectName()));
+            // A flat box has no edge of its own: only the focus draws one,
+            // in a colour that stands out from the light green.
+            if (const auto* box = qobject_cast<QLineEdit*>(control); box && !box->hasFrame()) {
+                auto framePixels = [&](const QImage& image) {
+                    const int all = standingOut(image, image.rect(), kLightGreen, 3.0);
+                    const QRect inner = control->rect().adjusted(3, 3, -3, -3);
+                    return all - standingOut(image, inner, kLightGreen, 3.0);
+                };
+                QCOMPARE(framePixels(without), 0);
+                QVERIFY2(framePixels(with) > 2 * control->width(),
+                         qPrintable(control->objectName()));
+            }
             control->clearFocus();
         }
         QCOMPARE(focusable,
@@ -254,6 +267,28 @@ private slots:
                 standingOut(image, button->geometry().adjusted(3, 3, -3, -3), face, 2.0);
             QVERIFY2(pixels >= 8, qPrintable(button->objectName()));
         }
+    }
+
+    // Each control takes its text colour from the role that the window
+    // description names: captions and buttons the button text, boxes the
+    // window text, the heading the active title bar, a result the menu
+    // text, all readable on their greens in this palette as they are.
+    void colourRoles() {
+        const QPalette distinct = ::distinctPalette();
+        QApplication::setPalette(distinct);
+        Form1 form(settings_);
+        auto text = [&](const char* name, QPalette::ColorRole role) {
+            return form.findChild<QWidget*>(name)->palette().color(QPalette::Active, role);
+        };
+        for (const char* caption : {"Label1", "Label2", "Label7", "Label8"})
+            QCOMPARE(text(caption, QPalette::WindowText), distinct.color(QPalette::ButtonText));
+        QCOMPARE(text("Command2", QPalette::ButtonText), distinct.color(QPalette::ButtonText));
+        QCOMPARE(text("Command2", QPalette::Button), distinct.color(QPalette::Button));
+        QCOMPARE(text("Label3", QPalette::WindowText), distinct.color(QPalette::Highlight));
+        for (const char* box : {"Text1", "Text12", "Text7"})
+            QCOMPARE(text(box, QPalette::Text), distinct.color(QPalette::Text));
+        QCOMPARE(text("Text1", QPalette::Base), distinct.color(QPalette::Base));
+        QCOMPARE(text("Text3", QPalette::Text), distinct.color(QPalette::WindowText));
     }
 
     // A result box shows all of its ten characters: the painted text keeps

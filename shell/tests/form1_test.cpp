@@ -270,6 +270,19 @@ private slots:
         QCOMPARE(form_->text(Box::Text11), sixteen);
     }
 
+    // A text wider than its box shows its beginning, where the operands
+    // and the significant digits are.
+    void aWrittenTextShowsItsBeginning() {
+        const std::u16string line = u"-1E9 x 9999 = -9.999E+12 and more besides, to be cut";
+        for (const Box which : {Box::Text7, Box::Text3, Box::Text12}) {
+            box(qPrintable(QStringLiteral("Text%1").arg(static_cast<int>(which))))->end(false);
+            form_->setText(which, line);
+            QCOMPARE(box(qPrintable(QStringLiteral("Text%1").arg(static_cast<int>(which))))
+                         ->cursorPosition(),
+                     0);
+        }
+    }
+
     void readOnlyBoxesRefuseTypingAndPasting() {
         QApplication::clipboard()->setText(QStringLiteral("99"));
         for (const char* name : {"Text7", "Text11"}) {

@@ -37,6 +37,21 @@ inline QPalette darkPalette() {
     return palette;
 }
 
+// A light palette in which every role that the window uses has a colour of
+// its own, each readable on the window's greens, so that a control that
+// takes its colour from the wrong role shows it.
+inline QPalette distinctPalette() {
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0xe8, 0xe8, 0xe0));
+    palette.setColor(QPalette::WindowText, QColor(0x60, 0x00, 0x00));
+    palette.setColor(QPalette::Base, QColor(0xff, 0xff, 0xf0));
+    palette.setColor(QPalette::Text, QColor(0x00, 0x30, 0x00));
+    palette.setColor(QPalette::Button, QColor(0xd8, 0xe0, 0xf0));
+    palette.setColor(QPalette::ButtonText, QColor(0x00, 0x00, 0x60));
+    palette.setColor(QPalette::Highlight, QColor(0x40, 0x00, 0x40));
+    return palette;
+}
+
 // The desktop's palette changing while the window is open. The toolkit
 // tells the widgets through the event loop, as it does on a desktop.
 inline void changeDesktopPalette(const QPalette& palette) {
