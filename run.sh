@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/dependencies.sh
 
-program=build-app/shell/cijferwerf
+program=build-app/shell/qt/cijferwerf
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     install_missing_packages "${program_packages[@]}"
     build_preset app

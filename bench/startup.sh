@@ -47,7 +47,7 @@ once() {
 subjects=(cijferwerf minimal xcalc)
 run_subject() {
     case $1 in
-    cijferwerf) once Cijferwerf "$build/shell/cijferwerf" ;;
+    cijferwerf) once Cijferwerf "$build/shell/qt/cijferwerf" ;;
     minimal) once Minimal "$build/bench/minimal_window" ;;
     xcalc) once Calculator xcalc ;;
     esac

@@ -7,6 +7,7 @@
 
 #include "exercise/commands.h"
 #include "exercise/window.h"
+#include "window_description.h"
 
 #include <QWidget>
 
@@ -22,9 +23,6 @@ class Form1 final : public QWidget, public exercise::WindowOperations {
     Q_OBJECT
 
 public:
-    // One row of the window's description, a control each (form1.cpp).
-    struct Control;
-
     explicit Form1(const exercise::RegionalSettings& settings, QWidget* parent = nullptr);
 
     // Window operations
@@ -52,7 +50,7 @@ private:
     // the program goes on with the boxes as they stand.
     void dispatch(const std::function<void()>& command);
 
-    [[nodiscard]] static std::span<const Control> controls();
+    [[nodiscard]] static void (Form1::*clickHandler(shell::Click click))();
 
     void applyColours();
     [[nodiscard]] QLineEdit* box(exercise::Box box) const;
@@ -60,5 +58,5 @@ private:
     exercise::Commands commands_;
     std::array<QLineEdit*, exercise::kBoxCount> boxes_{};
     // Each control beside its row, for colouring it afresh.
-    std::vector<std::pair<QWidget*, const Control*>> built_;
+    std::vector<std::pair<QWidget*, const shell::Control*>> built_;
 };

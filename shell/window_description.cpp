@@ -1,0 +1,150 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window_description.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace shell {
+namespace {
+
+using enum Kind;
+using enum Alignment;
+using enum Edge;
+using enum Input;
+using exercise::Box;
+
+constexpr Colour kWindowBackground = roleColour(ColourRole::WindowBackground);
+constexpr Colour kWindowText = roleColour(ColourRole::WindowText);
+constexpr Colour kButtonFace = roleColour(ColourRole::ButtonFace);
+constexpr Colour kButtonText = roleColour(ColourRole::ButtonText);
+constexpr Colour kMenuText = roleColour(ColourRole::MenuText);
+constexpr Colour kActiveTitleBar = roleColour(ColourRole::ActiveTitleBar);
+
+// clang-format off
+//                              kind     points bold   background                 foreground         contrast            alignment edge    input
+constexpr Group kOperandBox    {TextBox, 8.25,  false, kWindowBackground,         kWindowText,       kTextContrast,      Centre};
+constexpr Group kAnswerBox     {TextBox, 9.75,  true,  kWindowBackground,         kWindowText,       kTextContrast,      Centre};
+// Always disabled: the platform draws the text in its disabled (grey) text
+// colour, moved where it would not stand out from the bright green.
+constexpr Group kResultBox     {TextBox, 12,    true,  fixedColour(kBrightGreen), kMenuText,         kTextContrast,      Centre,   Sunken, Disabled};
+constexpr Group kEquationBox   {TextBox, 8.25,  false, fixedColour(kLightGreen),  kWindowText,       kTextContrast,      Left,     Flat,   ReadOnly};
+constexpr Group kNoticeBox     {TextBox, 8.25,  false, fixedColour(kLightGreen),  fixedColour(kRed), kTextContrast,      Left,     Flat,   ReadOnly};
+constexpr Group kHeading       {Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   kLargeTextContrast, Centre};
+constexpr Group kOperandCaption{Label,   9.75,  false, fixedColour(kLightGreen),  kButtonText,       kTextContrast,      Centre};
+constexpr Group kInstruction   {Label,   8.25,  false, fixedColour(kLightGreen),  kButtonText,       kTextContrast,      Centre};
+constexpr Group kButton        {Button,  9.75,  true,  kButtonFace,               kButtonText,       kTextContrast,      Centre};
+
+constexpr Control kControls[] = {
+    // name      group             left   top  width height caption               tab  spoken name               box          click
+    {"Label3",   &kHeading,         120,  120, 2745,  285, u"CIJFERWERF",          25, {},                       {},          Click::None},
+    {"Label8",   &kInstruction,     120,  480, 3585,  210, u"Kies twee getallen en vul de juiste antwoorden in", 8, {}, {},     Click::None},
+    {"Label7",   &kInstruction,     120,  720, 2745,  210, u"(decimale getallen met punt intoetsen)", 7, {}, {},                Click::None},
+    {"Label1",   &kOperandCaption,  600, 1080,  615,  360, u"getal 1",              5, {},                       {},          Click::None},
+    {"Text1",    &kOperandBox,     1320, 1080, 1000,  315, {},                      1, u"getal 1",               Box::Text1,  Click::None},
+    {"Label2",   &kOperandCaption, 2760, 1080,  615,  360, u"getal 2",              6, {},                       {},          Click::None},
+    {"Text2",    &kOperandBox,     3480, 1080, 1000,  315, {},                      2, u"getal 2",               Box::Text2,  Click::None},
+    {"Command1", &kButton,          120, 1920,  315, 1785, u"A\nL\nL\nE\nS",       0, u"alles",                 {},          Click::All},
+    {"Command2", &kButton,          480, 1920, 1200,  350, u"SOM",                 16, u"som",                   {},          Click::Sum},
+    {"Text12",   &kAnswerBox,      1800, 1920, 1000,  360, {},                     17, u"antwoord som",          Box::Text12, Click::None},
+    {"Text3",    &kResultBox,      2880, 1920, 1000,  350, {},                      3, u"uitkomst som",          Box::Text3,  Click::None},
+    {"Text7",    &kEquationBox,    3960, 1920, 2715,  350, {},                      9, u"berekening som",        Box::Text7,  Click::None},
+    {"Command3", &kButton,          480, 2400, 1200,  350, u"VERSCHIL",            21, u"verschil",              {},          Click::Difference},
+    {"Text13",   &kAnswerBox,      1800, 2400, 1000,  360, {},                     18, u"antwoord verschil",     Box::Text13, Click::None},
+    {"Text4",    &kResultBox,      2880, 2400, 1000,  350, {},                      4, u"uitkomst verschil",     Box::Text4,  Click::None},
+    {"Text8",    &kEquationBox,    3960, 2400, 2715,  350, {},                     10, u"berekening verschil",   Box::Text8,  Click::None},
+    {"Command4", &kButton,          480, 2880, 1200,  350, u"PRODUCT",             22, u"product",               {},          Click::Product},
+    {"Text14",   &kAnswerBox,      1800, 2880, 1000,  360, {},                     19, u"antwoord product",      Box::Text14, Click::None},
+    {"Text5",    &kResultBox,      2880, 2880, 1000,  350, {},                     14, u"uitkomst product",      Box::Text5,  Click::None},
+    {"Text9",    &kEquationBox,    3960, 2880, 2715,  350, {},                     11, u"berekening product",    Box::Text9,  Click::None},
+    {"Command5", &kButton,          480, 3360, 1200,  350, u"QUOTI\u00cbNT",       23, u"quoti\u00ebnt",         {},          Click::Quotient},
+    {"Text15",   &kAnswerBox,      1800, 3360, 1000,  360, {},                     20, u"antwoord quoti\u00ebnt", Box::Text15, Click::None},
+    {"Text6",    &kResultBox,      2880, 3360, 1000,  350, {},                     15, u"uitkomst quoti\u00ebnt", Box::Text6,  Click::None},
+    {"Text10",   &kEquationBox,    3960, 3360, 2715,  350, {},                     12, u"berekening quoti\u00ebnt", Box::Text10, Click::None},
+    {"Text11",   &kNoticeBox,      3960, 3720, 2715,  350, {},                     13, u"melding deling",        Box::Text11, Click::None},
+    {"Command6", &kButton,          120, 3840, 3735,  350, u"OPNIEUW",             24, u"opnieuw",               {},          Click::Reset},
+};
+// clang-format on
+
+// Hue, saturation and lightness, each from 0 to 1.
+struct Hsl {
+    double hue, saturation, lightness;
+};
+
+double channel(Rgb colour, int shift) {
+    return static_cast<double>((colour >> shift) & 0xFF) / 255.0;
+}
+
+Hsl toHsl(Rgb colour) {
+    const double r = channel(colour, 16), g = channel(colour, 8), b = channel(colour, 0);
+    const double high = std::max({r, g, b}), low = std::min({r, g, b});
+    const double lightness = (high + low) / 2;
+    if (high == low) return {0, 0, lightness};
+    const double range = high - low;
+    const double saturation = lightness > 0.5 ? range / (2 - high - low) : range / (high + low);
+    double hue = high == r   ? (g - b) / range + (g < b ? 6 : 0)
+                 : high == g ? (b - r) / range + 2
+                             : (r - g) / range + 4;
+    return {hue / 6, saturation, lightness};
+}
+
+Rgb toRgb(Hsl hsl) {
+    auto byte = [](double value) {
+        return static_cast<Rgb>(std::clamp(value, 0.0, 1.0) * 255.0 + 0.5);
+    };
+    if (hsl.saturation == 0) {
+        const Rgb grey = byte(hsl.lightness);
+        return grey << 16 | grey << 8 | grey;
+    }
+    const double l = hsl.lightness, s = hsl.saturation;
+    const double q = l < 0.5 ? l * (1 + s) : l + s - l * s;
+    const double p = 2 * l - q;
+    auto part = [&](double t) {
+        t = t < 0 ? t + 1 : t > 1 ? t - 1 : t;
+        if (t < 1.0 / 6) return p + (q - p) * 6 * t;
+        if (t < 1.0 / 2) return q;
+        if (t < 2.0 / 3) return p + (q - p) * (2.0 / 3 - t) * 6;
+        return p;
+    };
+    return byte(part(hsl.hue + 1.0 / 3)) << 16 | byte(part(hsl.hue)) << 8 |
+           byte(part(hsl.hue - 1.0 / 3));
+}
+
+} // namespace
+
+Rgb readableOn(Rgb text, Rgb background, double least) {
+    if (contrastRatio(text, background) >= least) return text;
+    const Hsl hsl = toHsl(text);
+    auto withLightness = [&](double lightness) {
+        return toRgb({hsl.hue, hsl.saturation, lightness});
+    };
+    std::optional<double> nearest;
+    for (const double end : {0.0, 1.0}) {
+        if (contrastRatio(withLightness(end), background) < least) continue;
+        // Along the way the contrast falls, if at all, before it rises, so it
+        // reaches the least contrast once.
+        double failing = hsl.lightness, reaching = end;
+        for (int step = 0; step < 20; ++step) {
+            const double middle = (failing + reaching) / 2;
+            (contrastRatio(withLightness(middle), background) >= least ? reaching : failing) =
+                middle;
+        }
+        if (!nearest || std::abs(reaching - hsl.lightness) < std::abs(*nearest - hsl.lightness))
+            nearest = reaching;
+    }
+    if (nearest) return withLightness(*nearest);
+    constexpr Rgb black = 0x000000, white = 0xFFFFFF;
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+std::span<const Control> controls() { return kControls; }
+
+const Control& controlOf(exercise::Box box) {
+    for (const Control& control : kControls)
+        if (control.box == box) return control;
+    std::abort(); // every box is in the table
+}
+
+} // namespace shell

@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window, described once for every toolkit that draws it: its size and
+// place, its 26 controls with their places, captions, tab order, spoken
+// names and handlers, the looks of each group of controls, and the colours,
+// fixed or taken from the desktop's colour scheme by role. Each platform's
+// window turns this description into its own controls and events; nothing
+// here knows a toolkit.
+#pragma once
+
+#include "contrast.h"
+#include "exercise/window.h"
+
+#include <cmath>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace shell {
+
+// ---------------------------------------------------------------------------
+// The window
+
+// Positions and sizes are in twips, 1440 to the inch: 15 to a pixel at 96
+// dots per inch.
+[[nodiscard]] constexpr int pixels(int twips, int dotsPerInch = 96) {
+    const double exact = static_cast<double>(twips) * dotsPerInch / 1440.0;
+    return static_cast<int>(exact + 0.5); // never negative here
+}
+
+inline constexpr std::u16string_view kWindowTitle = u"Cijferwerf";
+inline constexpr int kClientWidth = 6735;
+inline constexpr int kClientHeight = 4290;
+// The client area's top-left corner on the screen.
+inline constexpr int kScreenLeft = 3060;
+inline constexpr int kScreenTop = 3735;
+inline constexpr std::u16string_view kFontFace = u"Arial";
+inline constexpr double kWindowPoints = 8.25;
+
+// ---------------------------------------------------------------------------
+// Colours
+
+inline constexpr Rgb kLightGreen = 0x80FF80;
+inline constexpr Rgb kBrightGreen = 0x00FF00;
+inline constexpr Rgb kRed = 0xFF0000;
+
+// The desktop colour scheme's roles that the window takes colours from.
+enum class ColourRole {
+    WindowBackground,
+    WindowText,
+    ButtonFace,
+    ButtonText,
+    MenuText,
+    ActiveTitleBar
+};
+
+// A colour is fixed, or the one that the desktop's scheme gives a role.
+struct Colour {
+    std::optional<Rgb> fixed;
+    ColourRole role = ColourRole::WindowBackground;
+};
+
+[[nodiscard]] constexpr Colour fixedColour(Rgb rgb) { return {rgb, ColourRole::WindowBackground}; }
+[[nodiscard]] constexpr Colour roleColour(ColourRole role) { return {std::nullopt, role}; }
+
+// The least contrast of a text on its background (level AA of the web's
+// accessibility guidelines), of large bold text, and of a focus frame.
+inline constexpr double kTextContrast = 4.5;
+inline constexpr double kLargeTextContrast = 3.0;
+inline constexpr double kFrameContrast = 3.0;
+
+// The text colour itself when it stands out enough from its background;
+// otherwise the same hue with its lightness moved, darker or lighter, just
+// as far as the least contrast needs; black or white when neither way
+// reaches it. Measured on the colour as it is painted, eight bits a channel.
+[[nodiscard]] Rgb readableOn(Rgb text, Rgb background, double least);
+
+// ---------------------------------------------------------------------------
+// Groups of controls
+
+enum class Kind { Label, Button, TextBox };
+// Labels stand at the top of their place; boxes and buttons in its middle.
+enum class Alignment { Left, Centre };
+enum class Edge { Sunken, Flat };
+// A box the pupil types into, one that shows text the pupil can select but
+// not change, or one that never takes the focus.
+enum class Input { Typing, ReadOnly, Disabled };
+
+// The looks and behaviour that the controls of one group share. A text
+// colour from the desktop's scheme is moved to reach leastContrast on the
+// background; a fixed one stays as it is.
+struct Group {
+    Kind kind;
+    double points;
+    bool bold;
+    Colour background;
+    Colour foreground;
+    double leastContrast;
+    Alignment alignment;
+    Edge edge = Edge::Sunken;
+    Input input = Input::Typing;
+};
+
+// The window's events that go to a command: a button's click.
+enum class Click { None, All, Sum, Difference, Product, Quotient, Reset };
+
+// One control: its name, group, place in twips, caption (for a box, none:
+// its starting text comes from the logic), tab index, spoken name (the
+// caption when none), the box it is, and where its click goes.
+struct Control {
+    std::string_view name;
+    const Group* group;
+    int left, top, width, height;
+    std::u16string_view caption;
+    int tabIndex;
+    std::u16string_view accessibleName;
+    std::optional<exercise::Box> box;
+    Click click = Click::None;
+
+    [[nodiscard]] std::u16string_view spokenName() const {
+        return accessibleName.empty() ? caption : accessibleName;
+    }
+};
+
+// The 26 controls, in the order they are made.
+[[nodiscard]] std::span<const Control> controls();
+
+// The control that is a box.
+[[nodiscard]] const Control& controlOf(exercise::Box box);
+
+} // namespace shell
