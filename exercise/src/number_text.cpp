@@ -86,7 +86,7 @@ private:
 
 // Exponents are read up to this bound: beyond it every text is out of the
 // double range anyway, however many digits its mantissa has.
-constexpr long kExponentLimit = 1'000'000'000;
+constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
 // The value of a number in plain ASCII that lies beyond the double range:
 // infinity when it is too large, zero when too small, told apart by the place
@@ -94,7 +94,7 @@ constexpr long kExponentLimit = 1'000'000'000;
 // at most one point, and an optional exponent (e, an optional sign, digits).
 double beyondRange(std::string_view text) noexcept {
     const bool negative = text.front() == '-';
-    long integerDigits = 0, fractionZeros = 0;
+    std::int64_t integerDigits = 0, fractionZeros = 0;
     bool significant = false, fraction = false;
     std::size_t i = negative ? 1 : 0;
     for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
@@ -109,7 +109,7 @@ double beyondRange(std::string_view text) noexcept {
             fractionZeros += significant ? 0 : 1;
         }
     }
-    long exponent = 0;
+    std::int64_t exponent = 0;
     bool negativeExponent = false;
     if (i < text.size()) {
         ++i;
@@ -118,7 +118,8 @@ double beyondRange(std::string_view text) noexcept {
             exponent = exponent * 10 + (text[i] - '0');
     }
     if (negativeExponent) exponent = -exponent;
-    const long magnitude = integerDigits > 0 ? exponent + integerDigits : exponent - fractionZeros;
+    const std::int64_t magnitude =
+        integerDigits > 0 ? exponent + integerDigits : exponent - fractionZeros;
     const double size = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -size : size;
 }
@@ -328,9 +329,7 @@ double readPointNumber(std::u16string_view text, char16_t decimalSeparator) noex
 
 std::u16string formatResult(double value, NumberFormat format) {
     if (value == 0.0) return u"0";
-    if (!std::isfinite(value))
-        return std::isnan(value) ? (std::signbit(value) ? u"-NAN" : u"NAN")
-                                 : (value < 0 ? u"-INF" : u"INF");
+    if (!std::isfinite(value)) return std::isnan(value) ? u"NAN" : (value < 0 ? u"-INF" : u"INF");
     std::array<char, kResultCapacity> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                          std::chars_format::general, 15);

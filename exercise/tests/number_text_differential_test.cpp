@@ -179,6 +179,8 @@ std::u16string printfReference(double value, char16_t decimal) {
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     std::u16string text = widen(buffer);
     if (text == u"-0") text.erase(0, 1); // a zero is written without its sign
+    // and a NaN too, which C libraries write with a sign or without.
+    if (std::isnan(value)) text = u"NAN";
     for (char16_t& c : text)
         if (c == u'.') c = decimal;
     return text;

@@ -290,6 +290,7 @@ TEST(PointReader, BeyondTheDoubleRangeGivesInfinityOrZero) {
     EXPECT_POINT_READS(kInfinity, u"1E999");
     EXPECT_POINT_READS(-kInfinity, u"-1E999");
     EXPECT_POINT_READS(kInfinity, u"1E99999999999999999999");
+    EXPECT_POINT_READS(kInfinity, u"3E76901117872e01"); // beyond 32 bits on the way
     EXPECT_POINT_READS(0.0, u"1E-999");
     EXPECT_POINT_READS(0.0, u"0.0001E-99999999999999");
     EXPECT_POINT_READS(1e308, u"0.01E310"); // in range once the digits are counted
@@ -348,6 +349,7 @@ TEST(ResultFormatter, WritesZeroWithoutSignAndNonFiniteValuesInCapitals) {
     EXPECT_FORMATS(u"INF", kEnglish, kInfinity);
     EXPECT_FORMATS(u"-INF", kEnglish, -kInfinity);
     EXPECT_FORMATS(u"NAN", kEnglish, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FORMATS(u"NAN", kEnglish, -std::numeric_limits<double>::quiet_NaN());
 }
 
 // ---------------------------------------------------------------------------

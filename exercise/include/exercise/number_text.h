@@ -71,7 +71,8 @@ inline constexpr NumberFormat kDutchFormat{u',', u'.'};
 // below -4 or at least 15, fixed form otherwise, trailing zeros and a bare
 // separator dropped, ties at the fifteenth digit rounded half to even on the
 // exact binary value. The decimal separator is the given one. A zero is
-// written "0", never "-0"; infinities and NaN as INF, -INF and NAN.
+// written "0", never "-0"; infinities and NaN as INF, -INF and NAN, a NaN
+// without a sign whatever its sign bit (a sign says nothing of a NaN).
 [[nodiscard]] std::u16string formatResult(double value, NumberFormat format);
 
 // The result formatter's text for a box that keeps at most width characters
