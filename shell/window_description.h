@@ -10,6 +10,7 @@
 #pragma once
 
 #include "contrast.h"
+#include "exercise/arithmetic.h"
 #include "exercise/window.h"
 
 #include <cmath>
@@ -122,6 +123,14 @@ struct Control {
         return accessibleName.empty() ? caption : accessibleName;
     }
 };
+
+// What the window says when an arithmetic fault ends a command, under the
+// window's title and with a stop icon; the program then goes on.
+[[nodiscard]] constexpr std::u16string_view faultReport(exercise::FaultCondition condition) {
+    return condition == exercise::FaultCondition::DivisionByZero
+               ? u"Rekenfout: deling door nul"
+               : u"Rekenfout: ongeldige bewerking";
+}
 
 // The 26 controls, in the order they are made.
 [[nodiscard]] std::span<const Control> controls();

@@ -410,13 +410,11 @@ void Form1::dispatch(const std::function<void()>& command) {
     try {
         command();
     } catch (const exercise::ArithmeticFault& fault) {
-        const QString text = fault.condition() == exercise::FaultCondition::DivisionByZero
-                                 ? QStringLiteral("Rekenfout: deling door nul")
-                                 : QStringLiteral("Rekenfout: ongeldige bewerking");
-        QMessageBox::critical(this, QStringLiteral("Cijferwerf"), text);
+        QMessageBox::critical(this, fromUtf16(shell::kWindowTitle),
+                              fromUtf16(shell::faultReport(fault.condition())));
     } catch (const std::exception& error) {
         QMessageBox::critical(
-            this, QStringLiteral("Cijferwerf"),
+            this, fromUtf16(shell::kWindowTitle),
             QStringLiteral("Interne fout: %1").arg(QString::fromLocal8Bit(error.what())));
     }
 }

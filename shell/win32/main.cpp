@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "form1.h"
+#include "regional_settings.h"
+
+#include <objbase.h>
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    // The accessibility annotations of the controls live in COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const SystemRegionalSettings settings;
+    Form1 form(settings);
+    if (!form.create(instance, show)) return 1;
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.preTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return static_cast<int>(message.wParam);
+}
