@@ -1,0 +1,453 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Drives the Windows program from outside, as another program on the same
+// desktop can: finds its window, reads and writes its boxes, clicks its
+// buttons, types into it, and finds the message boxes it opens. Checks the
+// window's own facts against its description: each control's place, caption,
+// limit, kind and place in the tab order, the wiring of every button and of
+// Enter, the message box, texts cut to their box, the regional settings.
+// The exercises themselves are the logic's tests' business.
+// Usage: window_driver PROGRAM.exe english|dutch VERSION
+#include "control_ids.h"
+#include "exercise/window.h"
+#include "window_description.h"
+
+#include <objbase.h>
+#include <oleacc.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using exercise::Box;
+
+namespace {
+
+int failures = 0;
+int passes = 0;
+
+std::string narrow(std::wstring_view text) {
+    std::string out;
+    for (const wchar_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+void check(bool condition, const std::string& what) {
+    if (condition) {
+        ++passes;
+    } else {
+        ++failures;
+        std::printf("FAIL: %s\n", what.c_str());
+    }
+}
+
+template <typename T> void checkEqual(const T& actual, const T& expected, const std::string& what) {
+    if constexpr (std::is_same_v<T, std::wstring>)
+        check(actual == expected,
+              what + ": \"" + narrow(actual) + "\", expected \"" + narrow(expected) + "\"");
+    else
+        check(actual == expected,
+              what + ": " + std::to_string(actual) + ", expected " + std::to_string(expected));
+}
+
+std::wstring wide(std::u16string_view text) { return {text.begin(), text.end()}; }
+
+std::wstring textOf(HWND window) {
+    wchar_t buffer[512]{};
+    const auto length = SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
+    return {buffer, static_cast<std::size_t>(length)};
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+void pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+// Waits until the condition holds, for at most ten seconds.
+template <typename Condition> bool waitFor(Condition&& condition) {
+    for (int i = 0; i < 500; ++i) {
+        if (condition()) return true;
+        pause(20);
+    }
+    return condition();
+}
+
+class Program {
+public:
+    explicit Program(HWND window) : window_(window) {}
+
+    [[nodiscard]] HWND window() const { return window_; }
+    [[nodiscard]] HWND control(std::string_view name) const {
+        return GetDlgItem(window_, shell::win32::controlId(shell::win32::rowOf(name)));
+    }
+    [[nodiscard]] HWND box(Box which) const { return control(shell::controlOf(which).name); }
+    [[nodiscard]] std::wstring text(Box which) const { return textOf(box(which)); }
+    void type(Box which, std::wstring_view text) const {
+        SendMessageW(box(which), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+    }
+    // A click that returns when its command has ended.
+    void click(std::string_view button) const { SendMessageW(control(button), BM_CLICK, 0, 0); }
+    // A click that returns at once, for a command that opens a message box.
+    void clickLater(std::string_view button) const {
+        PostMessageW(control(button), BM_CLICK, 0, 0);
+    }
+    [[nodiscard]] HWND focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+        return info.hwndFocus;
+    }
+    // Lets the program handle what was sent to it; what was posted to it is
+    // waited for by its effect.
+    void settle() const { SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr); }
+
+private:
+    HWND window_;
+};
+
+// A message box that the program opened over its window, or none.
+HWND messageBoxOf(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{owner, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetWindow(window, GW_OWNER) == s->owner && classOf(window) == L"#32770" &&
+                IsWindowVisible(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct SeenMessage {
+    std::wstring title, text;
+    int buttons = 0;
+    bool icon = false;
+};
+
+// Waits for the message box, reads it and presses its OK button.
+SeenMessage answerMessageBox(const Program& program) {
+    SeenMessage seen;
+    HWND box = nullptr;
+    if (!waitFor([&] { return (box = messageBoxOf(program.window())) != nullptr; })) return seen;
+    seen.title = textOf(box);
+    HWND ok = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring kind = classOf(child);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (kind == L"Button") {
+            ++seen.buttons;
+            ok = child;
+        } else if (kind == L"Static" && (style & SS_TYPEMASK) == SS_ICON) {
+            seen.icon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        } else if (kind == L"Static" && !textOf(child).empty()) {
+            seen.text = textOf(child);
+        }
+    }
+    if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
+    waitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    program.settle();
+    return seen;
+}
+
+// ---------------------------------------------------------------------------
+
+void windowFacts(const Program& program, const std::wstring& version, const std::wstring& path) {
+    HWND window = program.window();
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    checkEqual(dpi, 96, "the window's resolution");
+    checkEqual(textOf(window), wide(shell::kWindowTitle), "caption");
+    RECT client{};
+    GetClientRect(window, &client);
+    checkEqual(static_cast<int>(client.right), shell::pixels(shell::kClientWidth, dpi),
+               "client width");
+    checkEqual(static_cast<int>(client.bottom), shell::pixels(shell::kClientHeight, dpi),
+               "client height");
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    checkEqual(static_cast<int>(origin.x), shell::pixels(shell::kScreenLeft, dpi),
+               "client area's left on the screen");
+    checkEqual(static_cast<int>(origin.y), shell::pixels(shell::kScreenTop, dpi),
+               "client area's top on the screen");
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    check((style & WS_THICKFRAME) && (style & WS_MAXIMIZEBOX) && (style & WS_MINIMIZEBOX),
+          "a sizeable frame with the usual boxes");
+
+    // The version that the file carries.
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    std::vector<char> data(size);
+    check(size > 0 && GetFileVersionInfoW(path.c_str(), 0, size, data.data()), "version info");
+    auto field = [&](const wchar_t* name) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\041304B0\\") + name;
+        if (!VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
+            return std::wstring();
+        return std::wstring(value, length > 0 ? length - 1 : 0);
+    };
+    checkEqual(field(L"ProductName"), std::wstring(L"cijferwerf"), "product name");
+    checkEqual(field(L"FileVersion"), version, "file version");
+    checkEqual(field(L"ProductVersion"), version, "product version");
+}
+
+void controlFacts(const Program& program) {
+    const int dpi = static_cast<int>(GetDpiForWindow(program.window()));
+    const auto all = shell::controls();
+    for (std::size_t row = 0; row < all.size(); ++row) {
+        const shell::Control& control = all[row];
+        const std::string name(control.name);
+        HWND window = program.control(control.name);
+        check(window != nullptr, name + " exists");
+        if (!window) continue;
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, program.window(), reinterpret_cast<POINT*>(&rect), 2);
+        checkEqual(static_cast<int>(rect.left), shell::pixels(control.left, dpi), name + " left");
+        checkEqual(static_cast<int>(rect.top), shell::pixels(control.top, dpi), name + " top");
+        checkEqual(static_cast<int>(rect.right - rect.left), shell::pixels(control.width, dpi),
+                   name + " width");
+        checkEqual(static_cast<int>(rect.bottom - rect.top), shell::pixels(control.height, dpi),
+                   name + " height");
+        const std::u16string_view expected =
+            control.box ? exercise::initialText(*control.box) : control.caption;
+        checkEqual(textOf(window), wide(expected), name + " text");
+        if (!control.box) continue;
+        const shell::Input input = control.group->input;
+        const LONG style = GetWindowLongW(window, GWL_STYLE);
+        checkEqual(static_cast<int>(IsWindowEnabled(window) != 0),
+                   static_cast<int>(input != shell::Input::Disabled), name + " enabled");
+        if (input == shell::Input::Disabled) continue;
+        checkEqual(static_cast<int>((style & ES_READONLY) != 0),
+                   static_cast<int>(input == shell::Input::ReadOnly), name + " read-only");
+        const auto limit = static_cast<int>(SendMessageW(window, EM_GETLIMITTEXT, 0, 0));
+        if (const std::size_t maximum = exercise::maximumLength(*control.box); maximum > 0)
+            checkEqual(limit, static_cast<int>(maximum), name + " maximum length");
+        else
+            check(limit >= 30000, name + " has no maximum length of its own");
+    }
+}
+
+// What a screen reader is told of each control, where this Windows gives
+// another program the controls' accessible objects (Wine 8 does not).
+void spokenNames(const Program& program) {
+    for (const shell::Control& control : shell::controls()) {
+        IAccessible* accessible = nullptr;
+        const HRESULT result = AccessibleObjectFromWindow(
+            program.control(control.name), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+            reinterpret_cast<void**>(&accessible));
+        if (result == E_NOINTERFACE) {
+            std::printf("skipped: spoken names, no accessible objects of another program here\n");
+            return;
+        }
+        check(SUCCEEDED(result), std::string(control.name) + " has an accessible object");
+        if (FAILED(result)) continue;
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        accessible->get_accName(self, &name);
+        const std::wstring spoken = name ? std::wstring(name, SysStringLen(name)) : L"";
+        SysFreeString(name);
+        accessible->Release();
+        checkEqual(spoken, wide(control.spokenName()), std::string(control.name) + " spoken name");
+    }
+}
+
+// Tab goes through every control that takes the focus, by tab index, and
+// after the last comes the first again; a hidden answer box is skipped.
+void tabOrder(const Program& program) {
+    std::vector<std::pair<int, HWND>> expected;
+    for (const shell::Control& control : shell::controls())
+        if (control.group->kind == shell::Kind::Button ||
+            (control.group->kind == shell::Kind::TextBox &&
+             control.group->input != shell::Input::Disabled))
+            expected.emplace_back(control.tabIndex, program.control(control.name));
+    std::sort(expected.begin(), expected.end());
+    checkEqual(static_cast<int>(expected.size()), 17, "controls that take the focus");
+    check(program.focus() == expected.front().second, "the focus starts on ALLES");
+    for (std::size_t step = 1; step <= expected.size(); ++step) {
+        PostMessageW(program.focus(), WM_KEYDOWN, VK_TAB, 0);
+        const HWND wanted = expected[step % expected.size()].second;
+        check(waitFor([&] { return program.focus() == wanted; }),
+              "Tab " + std::to_string(step) + " reaches control " +
+                  std::to_string(GetDlgCtrlID(wanted)));
+    }
+}
+
+void buttonsReachTheirCommands(const Program& program) {
+    struct Case {
+        std::string_view button;
+        Box result;
+        std::wstring_view text;
+    };
+    const Case cases[] = {{"Command2", Box::Text3, L"11"}, {"Command3", Box::Text4, L"5"},
+                          {"Command4", Box::Text5, L"24"}, {"Command5", Box::Text6, L"2.66666666"},
+                          {"Command6", Box::Text3, L" "},  {"Command1", Box::Text5, L"24"}};
+    for (const auto& [button, result, text] : cases) {
+        program.type(Box::Text1, L"8");
+        program.type(Box::Text2, L"3");
+        program.click(button);
+        checkEqual(program.text(result), std::wstring(text),
+                   std::string(button) + " writes its result");
+    }
+    // After OPNIEUW the boxes the pupil types into are empty.
+    program.click("Command6");
+    checkEqual(program.text(Box::Text1), std::wstring(), "OPNIEUW empties the operand box");
+    checkEqual(program.text(Box::Text12), std::wstring(), "OPNIEUW empties the answer box");
+}
+
+// Enter typed into either operand box runs the quick calculation, with its
+// signed difference, and checks no answer.
+void enterInAnOperandBox(const Program& program) {
+    for (const Box operand : {Box::Text1, Box::Text2}) {
+        program.click("Command6");
+        program.type(Box::Text1, L"3");
+        program.type(Box::Text2, L"8");
+        program.type(Box::Text13, L"-5");
+        PostMessageW(program.box(operand), WM_CHAR, 13, 0);
+        waitFor([&] { return program.text(Box::Text8) == L"3 - 8 = -5"; });
+        checkEqual(program.text(Box::Text4), std::wstring(L"-5"), "Enter writes the difference");
+        checkEqual(program.text(Box::Text8), std::wstring(L"3 - 8 = -5"),
+                   "Enter writes the equation");
+        check(IsWindowVisible(program.box(Box::Text13)) != 0, "Enter checks no answer");
+    }
+    // Any other character only edits the box.
+    program.type(Box::Text1, L"");
+    PostMessageW(program.box(Box::Text1), WM_CHAR, L'7', 0);
+    waitFor([&] { return !program.text(Box::Text1).empty(); });
+    checkEqual(program.text(Box::Text1), std::wstring(L"7"), "a digit is typed as usual");
+}
+
+void messages(const Program& program) {
+    program.click("Command6");
+    program.type(Box::Text1, L"7");
+    program.clickLater("Command2");
+    const SeenMessage noNumber = answerMessageBox(program);
+    checkEqual(noNumber.title, std::wstring(L"LET OP !"), "message title");
+    checkEqual(noNumber.text, std::wstring(L"Geef een getal"), "message text");
+    check(noNumber.icon, "the message shows its stop icon");
+    checkEqual(noNumber.buttons, 1, "the message has one button");
+    checkEqual(program.text(Box::Text3), std::wstring(L" "), "no number changes nothing");
+
+    // The arithmetic fault is reported in the window's words, and the
+    // program goes on.
+    program.type(Box::Text1, L"5");
+    program.type(Box::Text2, L"0,5");
+    program.clickLater("Command5");
+    const SeenMessage fault = answerMessageBox(program);
+    checkEqual(fault.title, wide(shell::kWindowTitle), "fault title");
+    checkEqual(fault.text, wide(shell::faultReport(exercise::FaultCondition::DivisionByZero)),
+               "fault text");
+    check(fault.icon, "the fault shows a stop icon");
+    program.type(Box::Text2, L"2");
+    program.click("Command5");
+    checkEqual(program.text(Box::Text6), std::wstring(L"2.5"), "the program goes on");
+}
+
+// A text longer than its box keeps its beginning, whether a command writes
+// it or the pupil pastes it.
+void textsCutToTheirBox(const Program& program) {
+    program.type(Box::Text1, L"1");
+    program.type(Box::Text2, L"3");
+    program.click("Command5");
+    checkEqual(program.text(Box::Text6), std::wstring(L"0.33333333"), "a result keeps ten");
+    checkEqual(program.text(Box::Text10), std::wstring(L"1 : 3 = 0.33333333"),
+               "the equation reads the cut result");
+
+    const std::wstring pasted = L"123456789012";
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+        std::memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    }
+    for (const Box box : {Box::Text1, Box::Text12}) {
+        program.type(box, L"");
+        SendMessageW(program.box(box), WM_PASTE, 0, 0);
+        checkEqual(program.text(box).size(), exercise::maximumLength(box), "a paste is cut");
+    }
+}
+
+void dutchSettings(const Program& program) {
+    program.type(Box::Text1, L"3");
+    program.type(Box::Text2, L"0,5");
+    program.click("Command1");
+    checkEqual(program.text(Box::Text3), std::wstring(L"3,5"), "a decimal comma is written");
+    checkEqual(program.text(Box::Text6), std::wstring(L"6"), "a decimal comma is read");
+    check(messageBoxOf(program.window()) == nullptr, "no fault under Dutch settings");
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    if (argc != 4) {
+        std::printf("usage: window_driver PROGRAM.exe english|dutch VERSION\n");
+        return 2;
+    }
+    const std::wstring program = argv[1], settings = argv[2], version = argv[3];
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + program + L"\"";
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        std::printf("FAIL: the program does not start\n");
+        return 1;
+    }
+    WaitForInputIdle(process.hProcess, 30000);
+    HWND window = nullptr;
+    waitFor([&] {
+        window = FindWindowW(shell::win32::kWindowClass, wide(shell::kWindowTitle).c_str());
+        return window != nullptr && IsWindowVisible(window);
+    });
+    if (!window) {
+        std::printf("FAIL: no window appeared\n");
+        TerminateProcess(process.hProcess, 1);
+        return 1;
+    }
+    const Program driven(window);
+    driven.settle();
+
+    if (settings == L"dutch") {
+        dutchSettings(driven);
+    } else {
+        windowFacts(driven, version, program);
+        controlFacts(driven);
+        tabOrder(driven);
+        spokenNames(driven);
+        buttonsReachTheirCommands(driven);
+        enterInAnOperandBox(driven);
+        messages(driven);
+        textsCutToTheirBox(driven);
+    }
+
+    // Closing the window ends the program at once.
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    check(ended, "closing the window ends the program");
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::printf("%d passed, %d failed\n", passes, failures);
+    return failures == 0 ? 0 : 1;
+}
