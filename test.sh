@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Cijferwerf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the Linux program,
+# then the Windows program cross-built and tested under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/dependencies.sh
 
-install_missing_packages "${test_packages[@]}"
+install_missing_packages "${test_packages[@]}" "${windows_packages[@]}"
 build_preset default
 ctest --preset default
+build_preset windows
+ctest --preset windows

@@ -18,8 +18,15 @@ test_packages=(
     desktop-file-utils appstream dpkg-dev lintian reuse man-db
     time bc x11-apps
 )
+# What the Windows build adds: the MinGW-w64 cross compiler (the -posix one,
+# whose library has threads), Wine to run and test it on a virtual X server,
+# and the tools for the installer package and the program's resources.
+windows_packages=(
+    cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev
+    wine wine64 xvfb xauth wixl msitools icoutils
+)
 # What CI adds: clang and its runtime for the fuzzers.
-ci_packages=("${test_packages[@]}" clang libclang-rt-14-dev)
+ci_packages=("${test_packages[@]}" "${windows_packages[@]}" clang libclang-rt-14-dev)
 
 # install_missing_packages PACKAGE...
 install_missing_packages() {

@@ -26,7 +26,7 @@ wine_prefix() {
 # wine_start: a lasting Wine server and Wine's background processes, none of
 # them holding the caller's standard input, output or error.
 wine_start() {
-    wineserver -p </dev/null >/dev/null 2>&1 || true
+    wineserver -p30 </dev/null >/dev/null 2>&1 || true
     wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 

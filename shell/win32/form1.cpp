@@ -88,6 +88,9 @@ HFONT createFont(double points, bool bold, UINT dpi) {
                        DEFAULT_PITCH | FF_SWISS, wide(shell::kFontFace, face));
 }
 
+// Posted to the window once it shows.
+constexpr UINT kNameControls = WM_APP + 1;
+
 // Where a subclassed control keeps the procedure it had before.
 constexpr wchar_t kOriginalProcedure[] = L"Cijferwerf.OriginalProcedure";
 
@@ -120,6 +123,7 @@ bool takesFocus(const Control& control, HWND window) {
 Form1::Form1(const exercise::RegionalSettings& settings) : commands_(*this, settings) {}
 
 Form1::~Form1() {
+    if (comStarted_) CoUninitialize();
     freeFonts();
     for (HBRUSH brush : {lightGreen_, brightGreen_})
         if (brush) DeleteObject(brush);
@@ -175,13 +179,11 @@ bool Form1::create(HINSTANCE instance, int show) {
     // The focus on the first control in tab order that takes it.
     SetFocus(nullptr);
     moveFocus(true);
+    PostMessageW(window_, kNameControls, 0, 0);
     return true;
 }
 
 void Form1::createControls() {
-    IAccPropServices* names = nullptr;
-    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void**>(&names));
     const auto all = shell::controls();
     for (std::size_t row = 0; row < all.size(); ++row) {
         const Control& control = all[row];
@@ -229,17 +231,27 @@ void Form1::createControls() {
             else if (group.edge == shell::Edge::Flat)
                 subclass(window, flatBoxProcedure, this);
         }
-        // A screen reader's name: the label before a box, or this
-        // annotation.
-        if (names) {
-            std::wstring name;
-            names->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  PROPID_ACC_NAME, wide(control.spokenName(), name));
-        }
     }
-    if (names) names->Release();
     makeFonts();
     layOut();
+}
+
+// What a screen reader says of each control, as an annotation of its
+// accessible object. Done once the window shows, for the accessibility
+// services take longer to start than the window itself.
+void Form1::nameControls() {
+    comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IAccPropServices* names = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&names))))
+        return;
+    const auto all = shell::controls();
+    for (std::size_t row = 0; row < all.size(); ++row) {
+        std::wstring name;
+        names->SetHwndPropStr(controls_[row], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              PROPID_ACC_NAME, wide(all[row].spokenName(), name));
+    }
+    names->Release();
 }
 
 void Form1::layOut() {
@@ -534,6 +546,9 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         layOut();
         return 0;
     }
+    case kNameControls:
+        nameControls();
+        return 0;
     case WM_SYSCOLORCHANGE:
         InvalidateRect(window_, nullptr, TRUE);
         break;

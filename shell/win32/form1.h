@@ -57,6 +57,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
+    void nameControls();
     void layOut();
     void makeFonts();
     void freeFonts();
@@ -80,4 +81,5 @@ private:
     HBRUSH brightGreen_ = nullptr;
     // The control that had the focus when the window was last active.
     HWND lastFocus_ = nullptr;
+    bool comStarted_ = false;
 };

@@ -4,12 +4,9 @@
 #include "form1.h"
 #include "regional_settings.h"
 
-#include <objbase.h>
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    // The accessibility annotations of the controls live in COM.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const SystemRegionalSettings settings;
     Form1 form(settings);
     if (!form.create(instance, show)) return 1;
@@ -19,6 +16,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    if (SUCCEEDED(com)) CoUninitialize();
     return static_cast<int>(message.wParam);
 }
