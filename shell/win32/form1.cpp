@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -267,20 +268,28 @@ void Form1::layOut() {
         fitResult(box);
 }
 
+// The window's fonts are few (four sizes, and those a result is fitted in),
+// made once at the window's resolution and shared by the controls.
+HFONT Form1::font(double points, bool bold) {
+    const auto key = std::pair{static_cast<int>(std::lround(points * 100)), bold};
+    const auto found = fonts_.find(key);
+    if (found != fonts_.end()) return found->second;
+    return fonts_[key] = createFont(points, bold, dpi_);
+}
+
 void Form1::makeFonts() {
     freeFonts();
     const auto all = shell::controls();
-    for (std::size_t row = 0; row < all.size(); ++row) {
-        fonts_[row] = createFont(all[row].group->points, all[row].group->bold, dpi_);
-        SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[row]), TRUE);
-    }
+    for (std::size_t row = 0; row < all.size(); ++row)
+        SendMessageW(controls_[row], WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font(all[row].group->points, all[row].group->bold)),
+                     TRUE);
 }
 
 void Form1::freeFonts() {
-    for (HFONT& font : fonts_)
-        if (font) DeleteObject(std::exchange(font, nullptr));
-    for (HFONT& font : resultFonts_)
-        if (font) DeleteObject(std::exchange(font, nullptr));
+    for (const auto& [key, made] : fonts_)
+        DeleteObject(made);
+    fonts_.clear();
 }
 
 // The largest size, down from the box's own, at which the whole result
@@ -292,23 +301,17 @@ void Form1::fitResult(Box which) {
     GetClientRect(result, &inside);
     const double room = (inside.right - inside.left) - 2 * (2 + 1);
     std::wstring text;
-    const std::u16string shown = windowText(result);
-    wide(shown, text);
+    wide(windowText(result), text);
     HDC dc = GetDC(result);
     const double points = shell::fittingPointSize(control.group->points, room, [&](double size) {
-        HFONT font = createFont(size, control.group->bold, dpi_);
-        HGDIOBJ before = SelectObject(dc, font);
+        HGDIOBJ before = SelectObject(dc, font(size, control.group->bold));
         SIZE extent{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         SelectObject(dc, before);
-        DeleteObject(font);
         return static_cast<double>(extent.cx);
     });
     ReleaseDC(result, dc);
-    HFONT& font =
-        resultFonts_[static_cast<std::size_t>(which) - static_cast<std::size_t>(Box::Text3)];
-    if (font) DeleteObject(font);
-    font = createFont(points, control.group->bold, dpi_);
+    resultPoints_[static_cast<std::size_t>(which) - static_cast<std::size_t>(Box::Text3)] = points;
     InvalidateRect(result, nullptr, TRUE);
 }
 
@@ -323,7 +326,7 @@ void Form1::drawResult(const DRAWITEMSTRUCT& item) {
     SetBkMode(item.hDC, TRANSPARENT);
     const std::size_t index =
         static_cast<std::size_t>(*control->box) - static_cast<std::size_t>(Box::Text3);
-    HGDIOBJ before = SelectObject(item.hDC, resultFonts_[index]);
+    HGDIOBJ before = SelectObject(item.hDC, font(resultPoints_[index], control->group->bold));
     std::wstring text;
     wide(windowText(item.hwndItem), text);
     RECT rect = item.rcItem;

@@ -14,6 +14,8 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <utility>
 
 class Form1 final : public exercise::WindowOperations {
 public:
@@ -61,6 +63,7 @@ private:
     void layOut();
     void makeFonts();
     void freeFonts();
+    [[nodiscard]] HFONT font(double points, bool bold);
     void fitResult(exercise::Box box);
     void drawResult(const DRAWITEMSTRUCT& item);
     [[nodiscard]] HBRUSH colourControl(HDC dc, HWND control);
@@ -73,10 +76,10 @@ private:
     UINT dpi_ = 96;
     // Each control's window, in the order of the description.
     std::array<HWND, 26> controls_{};
-    // Each control's font at the window's resolution, and a result box's
-    // font as it is fitted to its text.
-    std::array<HFONT, 26> fonts_{};
-    std::array<HFONT, 4> resultFonts_{};
+    // The fonts made at the window's resolution, by hundredths of a point
+    // and boldness, and the size each result box draws its text in.
+    std::map<std::pair<int, bool>, HFONT> fonts_;
+    std::array<double, 4> resultPoints_{12, 12, 12, 12};
     HBRUSH lightGreen_ = nullptr;
     HBRUSH brightGreen_ = nullptr;
     // The control that had the focus when the window was last active.
