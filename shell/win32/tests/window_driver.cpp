@@ -288,6 +288,34 @@ void tabOrder(const Program& program) {
               "Tab " + std::to_string(step) + " reaches control " +
                   std::to_string(GetDlgCtrlID(wanted)));
     }
+    // Shift+Tab, typed on the keyboard as the pupil does: back from the
+    // first control to the last.
+    SetForegroundWindow(program.window());
+    waitFor([&] { return GetForegroundWindow() == program.window(); });
+    INPUT keys[4]{};
+    for (INPUT& key : keys)
+        key.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_SHIFT;
+    keys[1].ki.wVk = VK_TAB;
+    keys[2].ki.wVk = VK_TAB;
+    keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    keys[3].ki.wVk = VK_SHIFT;
+    keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, keys, sizeof(INPUT));
+    check(waitFor([&] { return program.focus() == expected.back().second; }),
+          "Shift+Tab from the first control reaches the last");
+
+    // Enter presses the button that has the focus, here OPNIEUW.
+    program.type(Box::Text1, L"8");
+    INPUT enter[2]{};
+    for (INPUT& key : enter) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = VK_RETURN;
+    }
+    enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, enter, sizeof(INPUT));
+    check(waitFor([&] { return program.text(Box::Text1).empty(); }),
+          "Enter presses the focused button");
 }
 
 void buttonsReachTheirCommands(const Program& program) {
