@@ -80,40 +80,6 @@ template <typename Condition> bool waitFor(Condition&& condition) {
     return condition();
 }
 
-class Program {
-public:
-    explicit Program(HWND window) : window_(window) {}
-
-    [[nodiscard]] HWND window() const { return window_; }
-    [[nodiscard]] HWND control(std::string_view name) const {
-        return GetDlgItem(window_, shell::win32::controlId(shell::win32::rowOf(name)));
-    }
-    [[nodiscard]] HWND box(Box which) const { return control(shell::controlOf(which).name); }
-    [[nodiscard]] std::wstring text(Box which) const { return textOf(box(which)); }
-    void type(Box which, std::wstring_view text) const {
-        SendMessageW(box(which), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
-    }
-    // A click that returns when its command has ended.
-    void click(std::string_view button) const { SendMessageW(control(button), BM_CLICK, 0, 0); }
-    // A click that returns at once, for a command that opens a message box.
-    void clickLater(std::string_view button) const {
-        PostMessageW(control(button), BM_CLICK, 0, 0);
-    }
-    [[nodiscard]] HWND focus() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
-        return info.hwndFocus;
-    }
-    // Lets the program handle what was sent to it; what was posted to it is
-    // waited for by its effect.
-    void settle() const { SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr); }
-
-private:
-    HWND window_;
-};
-
 // A message box that the program opened over its window, or none.
 HWND messageBoxOf(HWND owner) {
     struct Search {
@@ -133,6 +99,51 @@ HWND messageBoxOf(HWND owner) {
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+class Program {
+public:
+    explicit Program(HWND window) : window_(window) {}
+
+    [[nodiscard]] HWND window() const { return window_; }
+    [[nodiscard]] HWND control(std::string_view name) const {
+        return GetDlgItem(window_, shell::win32::controlId(shell::win32::rowOf(name)));
+    }
+    [[nodiscard]] HWND box(Box which) const { return control(shell::controlOf(which).name); }
+    [[nodiscard]] std::wstring text(Box which) const { return textOf(box(which)); }
+    void type(Box which, std::wstring_view text) const {
+        SendMessageW(box(which), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+    }
+    // A click that returns when its command has ended. A command that
+    // opens a message box unexpectedly fails the check, and the box is
+    // closed, instead of keeping the click waiting.
+    void click(std::string_view button) const {
+        DWORD_PTR ignored = 0;
+        if (SendMessageTimeoutW(control(button), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &ignored))
+            return;
+        HWND box = messageBoxOf(window_);
+        check(false, std::string(button) + " did not end; a message box says: " +
+                         (box ? narrow(textOf(box)) : std::string("nothing")));
+        if (box) PostMessageW(box, WM_CLOSE, 0, 0);
+        settle();
+    }
+    // A click that returns at once, for a command that opens a message box.
+    void clickLater(std::string_view button) const {
+        PostMessageW(control(button), BM_CLICK, 0, 0);
+    }
+    [[nodiscard]] HWND focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+        return info.hwndFocus;
+    }
+    // Lets the program handle what was sent to it; what was posted to it is
+    // waited for by its effect.
+    void settle() const { SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr); }
+
+private:
+    HWND window_;
+};
 
 struct SeenMessage {
     std::wstring title, text;
