@@ -13,9 +13,10 @@
 #include "exercise/arithmetic.h"
 #include "exercise/window.h"
 
-#include <cmath>
+#include <exception>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace shell {
@@ -103,6 +104,13 @@ struct Group {
     Input input = Input::Typing;
 };
 
+// Whether a control of the group can take the focus: buttons, and boxes
+// other than the disabled ones. A hidden one cannot, whatever its group.
+[[nodiscard]] constexpr bool takesFocus(const Group& group) {
+    return group.kind == Kind::Button ||
+           (group.kind == Kind::TextBox && group.input != Input::Disabled);
+}
+
 // The window's events that go to a command: a button's click.
 enum class Click { None, All, Sum, Difference, Product, Quotient, Reset };
 
@@ -130,6 +138,23 @@ struct Control {
     return condition == exercise::FaultCondition::DivisionByZero
                ? u"Rekenfout: deling door nul"
                : u"Rekenfout: ongeldige bewerking";
+}
+
+// Runs a command. An arithmetic fault, or any other error, that ends it is
+// handed to report in the window's words, to be shown under the window's
+// title with a stop icon; the program then goes on with the boxes as they
+// stand.
+template <typename Command, typename Report> void runReporting(Command&& command, Report&& report) {
+    try {
+        command();
+    } catch (const exercise::ArithmeticFault& fault) {
+        report(faultReport(fault.condition()));
+    } catch (const std::exception& error) {
+        std::u16string text = u"Interne fout: ";
+        for (const char c : std::string_view(error.what()))
+            text += static_cast<char16_t>(static_cast<unsigned char>(c));
+        report(std::u16string_view(text));
+    }
 }
 
 // The 26 controls, in the order they are made.

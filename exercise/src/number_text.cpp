@@ -349,9 +349,8 @@ std::u16string formatResultToFit(double value, NumberFormat format, std::size_t 
     const auto separator = text.find(format.decimalSeparator);
     // The box drops decimals only; but a separator with no decimal after it
     // is no way to end a number, and goes with them.
-    if (!exponentForm && separator != std::u16string::npos && separator + 1 == width)
-        return text.substr(0, separator);
-    if (!exponentForm && separator != std::u16string::npos && separator <= width) return text;
+    if (!exponentForm && separator != std::u16string::npos && separator <= width)
+        return separator + 1 == width ? text.substr(0, separator) : text;
 
     // The value in exponent form with the given number of digits after the
     // point, trailing zeros dropped as the result formatter drops them.

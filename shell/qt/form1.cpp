@@ -23,8 +23,6 @@
 #include <QStyleOptionFrame>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 #include <vector>
 
 using exercise::Box;
@@ -257,7 +255,7 @@ QWidget* createControl(const shell::Control& control, QWidget* parent) {
         edit->setFrame(group.edge == Edge::Sunken);
         edit->setReadOnly(group.input == Input::ReadOnly);
         edit->setEnabled(group.input != Input::Disabled);
-        edit->setFocusPolicy(group.input == Input::Disabled ? Qt::NoFocus : Qt::StrongFocus);
+        edit->setFocusPolicy(shell::takesFocus(group) ? Qt::StrongFocus : Qt::NoFocus);
         widget = edit;
         break;
     }
@@ -407,16 +405,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::dispatch(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const exercise::ArithmeticFault& fault) {
-        QMessageBox::critical(this, fromUtf16(shell::kWindowTitle),
-                              fromUtf16(shell::faultReport(fault.condition())));
-    } catch (const std::exception& error) {
-        QMessageBox::critical(
-            this, fromUtf16(shell::kWindowTitle),
-            QStringLiteral("Interne fout: %1").arg(QString::fromLocal8Bit(error.what())));
-    }
+    shell::runReporting(command, [this](std::u16string_view report) {
+        QMessageBox::critical(this, fromUtf16(shell::kWindowTitle), fromUtf16(report));
+    });
 }
 
 // ---------------------------------------------------------------------------

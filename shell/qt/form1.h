@@ -13,7 +13,6 @@
 
 #include <array>
 #include <functional>
-#include <span>
 #include <utility>
 #include <vector>
 

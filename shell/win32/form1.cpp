@@ -107,13 +107,9 @@ void subclass(HWND control, WNDPROC procedure, void* owner) {
     SetPropW(control, kOriginalProcedure, reinterpret_cast<HANDLE>(original));
 }
 
-// A control takes the focus when it is a button or a box the pupil can at
-// least select in, and is shown.
+// A control takes the focus when its group does and it is shown.
 bool takesFocus(const Control& control, HWND window) {
-    const bool kind =
-        control.group->kind == Kind::Button ||
-        (control.group->kind == Kind::TextBox && control.group->input != Input::Disabled);
-    return kind && IsWindowVisible(window) && IsWindowEnabled(window);
+    return shell::takesFocus(*control.group) && IsWindowVisible(window) && IsWindowEnabled(window);
 }
 
 } // namespace
@@ -441,18 +437,11 @@ void Form1::click(shell::Click which) {
 // Runs a command; an arithmetic fault that ends it is reported here and the
 // program goes on with the boxes as they stand.
 void Form1::dispatch(const std::function<void()>& command) {
-    std::wstring title, report;
-    wide(shell::kWindowTitle, title);
-    try {
-        command();
-    } catch (const exercise::ArithmeticFault& fault) {
-        MessageBoxW(window_, wide(shell::faultReport(fault.condition()), report), title.c_str(),
+    shell::runReporting(command, [this](std::u16string_view report) {
+        std::wstring title, text;
+        MessageBoxW(window_, wide(report, text), wide(shell::kWindowTitle, title),
                     MB_OK | MB_ICONSTOP);
-    } catch (const std::exception& error) {
-        const std::string what = error.what();
-        report = L"Interne fout: " + std::wstring(what.begin(), what.end());
-        MessageBoxW(window_, report.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
-    }
+    });
 }
 
 void Form1::moveFocus(bool forward) {

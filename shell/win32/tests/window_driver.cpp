@@ -285,9 +285,7 @@ void spokenNames(const Program& program) {
 void tabOrder(const Program& program) {
     std::vector<std::pair<int, HWND>> expected;
     for (const shell::Control& control : shell::controls())
-        if (control.group->kind == shell::Kind::Button ||
-            (control.group->kind == shell::Kind::TextBox &&
-             control.group->input != shell::Input::Disabled))
+        if (shell::takesFocus(*control.group))
             expected.emplace_back(control.tabIndex, program.control(control.name));
     std::sort(expected.begin(), expected.end());
     checkEqual(static_cast<int>(expected.size()), 17, "controls that take the focus");
