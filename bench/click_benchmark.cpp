@@ -33,11 +33,11 @@ struct Window {
             form.setText(Box::Text4, u"5");
             form.setText(Box::Text5, u"24");
             form.setText(Box::Text11, u" ");
-            form.setText(Box::Text6, u"2.66666666666667");
+            form.setText(Box::Text6, u"2.66666667");
             form.setText(Box::Text7, u"8 + 3 = 11");
             form.setText(Box::Text8, u"8 - 3 = 5");
             form.setText(Box::Text9, u"8 x 3 = 24");
-            form.setText(Box::Text10, u"8 : 3 = 2.66666666");
+            form.setText(Box::Text10, u"8 : 3 = 2.66666667");
             form.setAnswerVisible(Box::Text12, false);
             form.setAnswerVisible(Box::Text14, false);
         });

@@ -13,10 +13,15 @@ namespace exercise {
 // ---------------------------------------------------------------------------
 // Shared steps
 
+// An operand holds a number only when the number test takes it and the
+// point reader, which computes with it, reads all of it: 2,5 under English
+// settings would otherwise be computed as 2, and 1..5 under Dutch as 1.
 bool Commands::operandsAreNumbers() {
     // The first operand is always tested first, and one message is enough.
     for (const Box box : {Box::Text1, Box::Text2}) {
-        if (!isNumber(window_.text(box), settings_.numberFormat())) {
+        const std::u16string text = window_.text(box);
+        const NumberFormat format = settings_.numberFormat();
+        if (!isNumber(text, format) || !readCompleteNumber(text, format.decimalSeparator)) {
             window_.showMessage(kNoNumberPrompt, kNoNumberTitle, kMessageCritical);
             return false;
         }
@@ -43,8 +48,8 @@ bool Commands::divisorIsZero() const {
     return !divisor || *divisor == 0.0;
 }
 
-// A result that its box would cut to a number of another size is written
-// shorter instead; one that only loses decimals is cut by the box.
+// A result longer than its box is rounded to fit it, so the box never cuts
+// a digit off.
 void Commands::writeResult(Box box, double value) {
     window_.setText(box, formatResultToFit(value, settings_.numberFormat(), maximumLength(box)));
 }

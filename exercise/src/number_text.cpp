@@ -18,6 +18,10 @@ namespace {
 
 // Room for any double in the general format with 15 significant digits.
 constexpr std::size_t kResultCapacity = 32;
+// Decimals enough to write every double of the fixed form exactly, and room
+// for them behind up to fifteen whole digits.
+constexpr int kExactDecimals = 70;
+constexpr std::size_t kExactCapacity = 16 + 1 + kExactDecimals;
 
 constexpr bool isDigit(char16_t c) noexcept { return c >= u'0' && c <= u'9'; }
 constexpr bool isBlank(char16_t c) noexcept { return c == u' ' || c == u'\t'; }
@@ -230,11 +234,18 @@ constexpr PointClass pointClass(char16_t c) noexcept {
     return c < 128 ? kPointClasses[c] : PointClass::Stop;
 }
 
+// What the point reader made of a text: its value, if the text starts with
+// a number, and how many of the characters it was given that number took.
+struct PointReading {
+    std::optional<double> value;
+    std::size_t length = 0;
+};
+
 // The point reader's &H and &O forms, on text without blanks that starts
 // with '&'. Nothing without at least one digit.
-std::optional<double> readPointRadix(std::string_view text) noexcept {
+PointReading readPointRadix(std::string_view text) noexcept {
     const int radix = text.size() < 2 ? 0 : radixOfLetter(static_cast<char16_t>(text[1]));
-    if (radix == 0) return std::nullopt;
+    if (radix == 0) return {};
     WholeNumber number;
     std::size_t i = 2;
     for (; i < text.size(); ++i) {
@@ -242,37 +253,117 @@ std::optional<double> readPointRadix(std::string_view text) noexcept {
         if (value < 0) break;
         number.appendDigit(value, radix == 16 ? 4 : 3);
     }
-    if (i == 2) return std::nullopt;
-    return number.value();
+    if (i == 2) return {};
+    return {number.value(), i};
 }
 
 // The point reader's decimal form, on text without blanks.
-std::optional<double> readPointDecimal(std::span<char> text) noexcept {
+PointReading readPointDecimal(std::span<char> text) noexcept {
     const char first = text[0];
     const std::size_t begin = first == '+' ? 1 : 0; // std::from_chars takes no plus
     const std::size_t mantissa = isSign(static_cast<char16_t>(first)) ? 1 : 0;
     if (mantissa == text.size() ||
         !(isDigit(static_cast<char16_t>(text[mantissa])) || text[mantissa] == '.'))
-        return std::nullopt;
+        return {};
     const std::string_view plain(text.data() + begin, text.size() - begin);
     const Reading reading = readDecimalPrefix(plain);
     // A lone point, with or without a sign, is no number.
-    if (reading.length == 0) return std::nullopt;
+    if (reading.length == 0) return {};
     // D is an exponent letter here too: when the number stops at a D with
     // digits after it, it is read again with an E in its place.
     const std::size_t end = reading.length;
-    if (end == plain.size() || (plain[end] != 'D' && plain[end] != 'd')) return reading.value;
+    if (end == plain.size() || (plain[end] != 'D' && plain[end] != 'd'))
+        return {reading.value, begin + end};
     const std::size_t digit =
         end + 1 < plain.size() && isSign(static_cast<char16_t>(plain[end + 1])) ? end + 2 : end + 1;
     if (digit >= plain.size() || !isDigit(static_cast<char16_t>(plain[digit])))
-        return reading.value;
+        return {reading.value, begin + end};
     text[begin + end] = 'e';
-    return readDecimalPrefix(plain).value;
+    const Reading again = readDecimalPrefix(plain);
+    return {again.value, begin + again.length};
 }
 
-std::optional<double> readPointPlain(std::span<char> text) noexcept {
-    if (text.empty()) return std::nullopt;
+PointReading readPointPlain(std::span<char> text) noexcept {
+    if (text.empty()) return {};
     return text[0] == '&' ? readPointRadix({text.data(), text.size()}) : readPointDecimal(text);
+}
+
+// The point reader on a box's text: every blank and line feed out, up to the
+// first character that cannot be part of a number. complete tells whether
+// the number took every character that was left.
+struct PointResult {
+    std::optional<double> value;
+    bool complete;
+};
+
+PointResult readPoint(std::u16string_view text, char16_t decimalSeparator) noexcept {
+    // The user's own decimal separator counts as a point, unless it could
+    // be nothing but a blank or a digit.
+    const bool ownSeparator = decimalSeparator != u'.' && !isDigit(decimalSeparator) &&
+                              pointClass(decimalSeparator) != PointClass::Skip;
+    // What a box holds is copied on the stack; only a longer text needs the
+    // heap.
+    std::array<char, 32> local;
+    std::string longer;
+    std::size_t length = 0;
+    bool stopped = false;
+    for (char16_t c : text) {
+        if (ownSeparator && c == decimalSeparator) c = u'.';
+        const PointClass kind = pointClass(c);
+        if (kind == PointClass::Stop) {
+            stopped = true;
+            break;
+        }
+        if (kind == PointClass::Skip) continue;
+        if (length < local.size()) {
+            local[length] = static_cast<char>(c);
+        } else {
+            if (longer.empty()) longer.assign(local.data(), length);
+            longer.push_back(static_cast<char>(c));
+        }
+        ++length;
+    }
+    const PointReading reading =
+        length <= local.size() ? readPointPlain({local.data(), length}) : readPointPlain(longer);
+    return {reading.value, reading.value && !stopped && reading.length == length};
+}
+
+// The decimals of a value in fixed form rounded, half away from zero, to
+// the last place at which the text fits width characters, in plain ASCII
+// with trailing zeros and a bare point dropped. Nothing when even the
+// rounded whole digits do not fit. The digits to round come from the exact
+// value of the double, never from a text that is rounded already.
+std::optional<std::string> roundedToFit(double value, std::size_t width) {
+    // Every double from 2^-14 up has at most 66 decimals, so these digits
+    // are exact for every value that the fixed form writes.
+    std::array<char, kExactCapacity> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                         std::abs(value), std::chars_format::fixed, kExactDecimals);
+    if (ec != std::errc{}) return std::nullopt;
+    const std::string_view exact(buffer.data(), end);
+    const std::size_t sign = std::signbit(value) ? 1 : 0;
+    const std::size_t point = exact.find('.');
+    if (sign + point > width) return std::nullopt;
+    const std::size_t decimals = sign + point + 1 < width ? width - sign - point - 1 : 0;
+
+    std::string digits(exact.substr(0, point));
+    digits += exact.substr(point + 1, decimals);
+    if (exact[point + 1 + decimals] >= '5') {
+        auto digit = digits.rbegin();
+        for (; digit != digits.rend() && *digit == '9'; ++digit)
+            *digit = '0';
+        if (digit == digits.rend())
+            digits.insert(digits.begin(), '1');
+        else
+            ++*digit;
+    }
+    std::string plain = sign != 0 ? "-" : "";
+    plain += std::string_view(digits).substr(0, digits.size() - decimals);
+    std::string_view fraction = std::string_view(digits).substr(digits.size() - decimals);
+    fraction = fraction.substr(0, fraction.find_last_not_of('0') + 1);
+    if (!fraction.empty()) (plain += '.') += fraction;
+    if (plain.size() > width) return std::nullopt;
+    return plain;
 }
 
 } // namespace
@@ -297,34 +388,17 @@ std::optional<double> readLocaleNumber(std::u16string_view text, NumberFormat fo
 
 std::optional<double> readLeadingNumber(std::u16string_view text,
                                         char16_t decimalSeparator) noexcept {
-    // The user's own decimal separator counts as a point, unless it could
-    // be nothing but a blank or a digit.
-    const bool ownSeparator = decimalSeparator != u'.' && !isDigit(decimalSeparator) &&
-                              pointClass(decimalSeparator) != PointClass::Skip;
-    // Every blank and line feed out, up to the first character that cannot
-    // be part of a number. What a box holds is copied on the stack; only a
-    // longer text needs the heap.
-    std::array<char, 32> local;
-    std::string longer;
-    std::size_t length = 0;
-    for (char16_t c : text) {
-        if (ownSeparator && c == decimalSeparator) c = u'.';
-        const PointClass kind = pointClass(c);
-        if (kind == PointClass::Stop) break;
-        if (kind == PointClass::Skip) continue;
-        if (length < local.size()) {
-            local[length] = static_cast<char>(c);
-        } else {
-            if (longer.empty()) longer.assign(local.data(), length);
-            longer.push_back(static_cast<char>(c));
-        }
-        ++length;
-    }
-    return length <= local.size() ? readPointPlain({local.data(), length}) : readPointPlain(longer);
+    return readPoint(text, decimalSeparator).value;
 }
 
-double readPointNumber(std::u16string_view text, char16_t decimalSeparator) noexcept {
-    return readLeadingNumber(text, decimalSeparator).value_or(0.0);
+std::optional<double> readCompleteNumber(std::u16string_view text,
+                                         char16_t decimalSeparator) noexcept {
+    const PointResult result = readPoint(text, decimalSeparator);
+    return result.complete ? result.value : std::nullopt;
+}
+
+double readPointNumber(std::u16string_view text) noexcept {
+    return readLeadingNumber(text, u'.').value_or(0.0);
 }
 
 std::u16string formatResult(double value, NumberFormat format) {
@@ -345,12 +419,13 @@ std::u16string formatResult(double value, NumberFormat format) {
 std::u16string formatResultToFit(double value, NumberFormat format, std::size_t width) {
     std::u16string text = formatResult(value, format);
     if (text.size() <= width) return text;
-    const bool exponentForm = text.find(u'E') != std::u16string::npos;
-    const auto separator = text.find(format.decimalSeparator);
-    // The box drops decimals only; but a separator with no decimal after it
-    // is no way to end a number, and goes with them.
-    if (!exponentForm && separator != std::u16string::npos && separator <= width)
-        return separator + 1 == width ? text.substr(0, separator) : text;
+    if (text.find(u'E') == std::u16string::npos) {
+        if (const auto rounded = roundedToFit(value, width)) {
+            text.assign(rounded->begin(), rounded->end());
+            std::replace(text.begin(), text.end(), u'.', format.decimalSeparator);
+            return text;
+        }
+    }
 
     // The value in exponent form with the given number of digits after the
     // point, trailing zeros dropped as the result formatter drops them.

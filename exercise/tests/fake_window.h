@@ -44,10 +44,8 @@ public:
     // and every answer box is shown.
     FakeWindow() {
         state_.visible.fill(true);
-        for (std::size_t i = 0; i < state_.texts.size(); ++i) {
-            const std::u16string_view text = initialText(static_cast<Box>(i + 1));
-            state_.texts[i].assign(text.begin(), text.end());
-        }
+        for (std::size_t i = 0; i < state_.texts.size(); ++i)
+            state_.texts[i] = std::u16string(initialText(static_cast<Box>(i + 1)));
     }
 
     [[nodiscard]] std::u16string text(Box box) const override { return state_.texts[index(box)]; }
@@ -75,6 +73,9 @@ public:
         const std::size_t limit = maximumLength(box);
         state_.texts[index(box)] = limit > 0 ? text.substr(0, limit) : text;
     }
+
+    // What no pupil can do: put a text into a box past its maximum length.
+    void place(Box box, std::u16string_view text) { state_.texts[index(box)] = text; }
 
     [[nodiscard]] bool visible(Box box) const { return state_.visible[index(box)]; }
     [[nodiscard]] const WindowState& state() const { return state_; }

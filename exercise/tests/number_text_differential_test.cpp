@@ -3,8 +3,9 @@
 
 // The conversions against independent formulations: the grammars written as
 // regular expressions, the values taken from the C library's strtod and
-// snprintf. Every text of up to four characters from a small alphabet, and
-// many seeded random texts and doubles.
+// snprintf, the rounding done in whole numbers on the double's bits. Every
+// text of up to four characters from a small alphabet, and many seeded
+// random texts and doubles.
 #include "exercise/number_text.h"
 #include "number_helpers.h"
 
@@ -24,6 +25,13 @@ namespace exercise {
 namespace {
 
 std::u16string widen(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::string narrowAscii(std::u16string_view text) {
+    std::string result;
+    for (const char16_t c : text)
+        result += static_cast<char>(c);
+    return result;
+}
 
 std::string regexEscape(char c) {
     return std::string(std::strchr(".+*?^$()[]{}|\\", c) ? "\\" : "") + c;
@@ -246,6 +254,88 @@ TEST_F(CLocale, PointReaderReadsTheFormatterBack) {
             ADD_FAILURE() << std::hexfloat << value;
     }
     EXPECT_EQ(disagreements, 0u);
+}
+
+// ---------------------------------------------------------------------------
+// The rounding of a result to its box, against whole-number arithmetic on
+// the double's exact value: |value| = mantissa / 2^shift.
+
+struct ExactValue {
+    explicit ExactValue(double value) : negative(std::signbit(value)) {
+        int exponent = 0;
+        const double fraction = std::frexp(std::abs(value), &exponent);
+        mantissa = static_cast<unsigned __int128>(std::ldexp(fraction, 53));
+        shift = 53 - exponent;
+    }
+
+    // The whole part, for a value below 2^64.
+    [[nodiscard]] std::string wholeDigits() const {
+        return std::to_string(static_cast<std::uint64_t>(mantissa >> shift));
+    }
+
+    // The value rounded half away from zero to the given decimals, written
+    // out with trailing zeros and a bare point dropped. For values from
+    // 2^-14 to 2^40 and up to nine decimals, everything fits 128 bits.
+    [[nodiscard]] std::string roundedHalfAway(int decimals) const {
+        unsigned __int128 scaled = mantissa;
+        for (int i = 0; i < decimals; ++i)
+            scaled *= 10;
+        const unsigned __int128 one = static_cast<unsigned __int128>(1) << shift;
+        unsigned __int128 quotient = scaled >> shift;
+        if (2 * (scaled - (quotient << shift)) >= one) ++quotient;
+        std::string digits;
+        for (; quotient > 0; quotient /= 10)
+            digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(quotient % 10)));
+        if (digits.size() <= static_cast<std::size_t>(decimals))
+            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+        std::string text = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+        std::string fraction = digits.substr(text.size());
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        if (!fraction.empty()) text += "." + fraction;
+        return (negative && text != "0" ? "-" : "") + text;
+    }
+
+    bool negative;
+    unsigned __int128 mantissa;
+    int shift;
+};
+
+// Random values from 10^-4 to 10^11, and values with few binary decimals,
+// among them exact ties at every place.
+TEST(RoundingToTheBox, AgreesWithExactWholeNumberArithmetic) {
+    constexpr std::size_t kWidth = 10;
+    std::mt19937_64 random(19);
+    std::uniform_real_distribution<double> power(-4.0, 11.0);
+    std::size_t rounded = 0, exponentForm = 0, disagreements = 0;
+    for (int n = 0; n < 300'000; ++n) {
+        double value = 0.0;
+        if (n % 2 == 0)
+            value = std::pow(10.0, power(random));
+        else
+            value = std::ldexp(static_cast<double>(random() % 10'000'000'000), -(n % 12) - 1);
+        if (random() % 2 == 0) value = -value;
+        if (value == 0.0) continue;
+        const std::string written = narrowAscii(formatResult(value, kEnglishFormat));
+        const std::string fitted = narrowAscii(formatResultToFit(value, kEnglishFormat, kWidth));
+        std::string expected = written;
+        if (written.size() > kWidth && written.find('E') == std::string::npos) {
+            ++rounded;
+            const ExactValue exact(value);
+            const std::size_t whole = (exact.negative ? 1 : 0) + exact.wholeDigits().size();
+            const int decimals = whole + 1 < kWidth ? static_cast<int>(kWidth - whole - 1) : 0;
+            expected = whole <= kWidth ? exact.roundedHalfAway(decimals) : "";
+        }
+        if (expected.empty() || expected.size() > kWidth) {
+            ++exponentForm;
+            expected =
+                fitted.find('E') != std::string::npos && fitted.size() <= kWidth ? fitted : "E";
+        }
+        if (fitted != expected && ++disagreements <= 10)
+            ADD_FAILURE() << std::hexfloat << value << ": " << fitted << ", not " << expected;
+    }
+    EXPECT_EQ(disagreements, 0u);
+    EXPECT_GT(rounded, 100'000u);
+    EXPECT_GT(exponentForm, 1'000u);
 }
 
 } // namespace

@@ -195,7 +195,7 @@ TEST(PointReader, WithThePointAloneStopsAtAComma) {
 }
 
 #define EXPECT_READS_WITH(expected, separator, text)                                               \
-    EXPECT_EQ(readPointNumber(text, separator), expected) << narrow(text)
+    EXPECT_EQ(readLeadingNumber(text, separator).value_or(0.0), expected) << narrow(text)
 
 TEST(PointReader, TakesTheUsersDecimalSeparatorAsWellAsThePoint) {
     EXPECT_READS_WITH(2.5, u',', u"2,5");
@@ -270,6 +270,71 @@ TEST(PointReader, ReadsNoLeadingNumberAsZero) {
     EXPECT_EQ(readLeadingNumber(u"0Error"), 0.0);
     EXPECT_EQ(readLeadingNumber(u"5."), 5.0);
     EXPECT_EQ(readLeadingNumber(u",5", u','), 0.5);
+}
+
+// A text is read whole when the number takes every character but the
+// blanks and line feeds.
+#define EXPECT_READS_WHOLE(expected, separator, text)                                              \
+    EXPECT_EQ(readCompleteNumber(text, separator), std::optional<double>(expected)) << narrow(text)
+#define EXPECT_NOT_READ_WHOLE(separator, text)                                                     \
+    EXPECT_EQ(readCompleteNumber(text, separator), std::nullopt) << narrow(text)
+
+TEST(PointReader, TellsWhetherItReadTheWholeText) {
+    EXPECT_READS_WHOLE(2.5, u'.', u"2.5");
+    EXPECT_READS_WHOLE(0.5, u'.', u".5");
+    EXPECT_READS_WHOLE(5.0, u'.', u"5.");
+    EXPECT_READS_WHOLE(31.0, u'.', u"&H1F");
+    EXPECT_READS_WHOLE(-7.0, u'.', u" -7\t\n");
+    EXPECT_READS_WHOLE(1e5, u'.', u"+1E5");
+    EXPECT_READS_WHOLE(1e5, u'.', u"1D5");
+    EXPECT_READS_WHOLE(2.5, u',', u"2,5");
+    EXPECT_READS_WHOLE(2.5, u',', u"2.5");
+    EXPECT_READS_WHOLE(1.0, u',', u"1.000");
+    EXPECT_READS_WHOLE(0.5, u',', u"5E-1");
+    EXPECT_NOT_READ_WHOLE(u'.', u"2,5");
+    EXPECT_NOT_READ_WHOLE(u'.', u"1,00");
+    EXPECT_NOT_READ_WHOLE(u'.', u"8abc");
+    EXPECT_NOT_READ_WHOLE(u'.', u"1E");
+    EXPECT_NOT_READ_WHOLE(u'.', u"1D+");
+    EXPECT_NOT_READ_WHOLE(u'.', u"&H1G");
+    EXPECT_NOT_READ_WHOLE(u'.', u"7\r");
+    EXPECT_NOT_READ_WHOLE(u'.', u"");
+    EXPECT_NOT_READ_WHOLE(u'.', u" ");
+    EXPECT_NOT_READ_WHOLE(u',', u"1..5");
+    EXPECT_NOT_READ_WHOLE(u',', u"0.,5");
+    EXPECT_NOT_READ_WHOLE(u',', u"1.5.");
+    EXPECT_NOT_READ_WHOLE(u',', u"1,5,5");
+    EXPECT_NOT_READ_WHOLE(u',', u"1.5\u00eb");
+    // Beyond the stack copy of a box's text.
+    EXPECT_READS_WHOLE(1.0, u'.', std::u16string(40, u'0') + u"1");
+    EXPECT_NOT_READ_WHOLE(u'.', std::u16string(40, u'0') + u"1x");
+}
+
+// Every operand the number test takes and the point reader reads whole is
+// zero to both readers or to neither, so the zero test sees every zero
+// divisor the division would meet. Every text a box of four keeps, from a
+// small alphabet.
+TEST(PointReader, ATextReadWholeIsZeroToTheZeroTestExactlyWhenItIsZero) {
+    const std::u16string_view alphabet = u"01,.-E &H";
+    for (const NumberFormat format : {kEnglish, kDutch}) {
+        std::u16string text;
+        std::size_t numbers = 0;
+        std::function<void()> sweep = [&] {
+            const auto whole = readCompleteNumber(text, format.decimalSeparator);
+            if (isNumber(text, format) && whole) {
+                ++numbers;
+                ASSERT_EQ(*readLocaleNumber(text, format) == 0.0, *whole == 0.0) << narrow(text);
+            }
+            if (text.size() == 4) return;
+            for (const char16_t c : alphabet) {
+                text.push_back(c);
+                sweep();
+                text.pop_back();
+            }
+        };
+        sweep();
+        EXPECT_GT(numbers, 100u);
+    }
 }
 
 TEST(PointReader, ReadsHexAndOctalPrefixes) {
@@ -358,23 +423,47 @@ TEST(ResultFormatter, WritesZeroWithoutSignAndNonFiniteValuesInCapitals) {
 #define EXPECT_FITS(expected, format, value)                                                       \
     EXPECT_EQ(formatResultToFit(value, format, 10), expected)
 
-TEST(ResultToFit, LeavesTheBoxToDropDecimals) {
+TEST(ResultToFit, WritesWhatFitsAsTheFormatterDoes) {
     EXPECT_FITS(u"8", kEnglish, 8.0);
-    EXPECT_FITS(u"0.333333333333333", kEnglish, 1.0 / 3.0);
-    EXPECT_FITS(u"2,66666666666667", kDutch, 8.0 / 3.0);
-    EXPECT_FITS(u"1234567890.5", kEnglish, 1234567890.5); // every whole digit stays
-    EXPECT_FITS(u"-0.333333333333333", kEnglish, -1.0 / 3.0);
+    EXPECT_FITS(u"0.375", kEnglish, 0.375);
     EXPECT_FITS(u"8.1E+199", kEnglish, 9e99 * 9e99);
     EXPECT_FITS(u"1E+15", kEnglish, 1e15);
+    EXPECT_FITS(u"1.5E-05", kEnglish, 0.000015);
+    EXPECT_FITS(u"1234567890", kEnglish, 1234567890.0);
 }
 
-// A cut that would leave the decimal separator last leaves the whole
-// digits alone.
-TEST(ResultToFit, NeverEndsOnTheDecimalSeparator) {
-    EXPECT_FITS(u"176285714", kEnglish, 1234 / 7e-6);
-    EXPECT_FITS(u"176285714", kDutch, 1234 / 7e-6);
+// Rounded half away from zero at the last decimal that fits, as pupils
+// round, and written in its shortest form.
+TEST(ResultToFit, RoundsAwayTheDecimalsThatDoNotFit) {
+    EXPECT_FITS(u"0,66666667", kDutch, 2.0 / 3.0);
+    EXPECT_FITS(u"0,28571429", kDutch, 2.0 / 7.0);
+    EXPECT_FITS(u"-1,6666667", kDutch, -5.0 / 3.0);
+    EXPECT_FITS(u"-142857143", kDutch, -1e9 / 7.0);
+    EXPECT_FITS(u"-100010", kDutch, -1e9 / 9999.0); // not -100010,00
+    EXPECT_FITS(u"176285714", kDutch, 1234 / 7e-6); // never a separator last
     EXPECT_FITS(u"-17628571", kEnglish, -123.4 / 7e-6);
-    EXPECT_FITS(u"12345678.25", kEnglish, 12345678.25); // the box keeps a decimal
+    EXPECT_FITS(u"1234,00001", kDutch, 1234 + 7e-6);
+    EXPECT_FITS(u"0,00012346", kDutch, 0.000123456789);
+    EXPECT_FITS(u"0.33333333", kEnglish, 1.0 / 3.0);
+    EXPECT_FITS(u"2.66666667", kEnglish, 8.0 / 3.0);
+}
+
+TEST(ResultToFit, RoundsTiesAwayFromZeroOnTheExactValue) {
+    EXPECT_FITS(u"1234567,13", kDutch, 1234567.125);    // exactly a tie
+    EXPECT_FITS(u"-123456,13", kDutch, -123456.125);    // exactly a tie
+    EXPECT_FITS(u"1234567891", kEnglish, 1234567890.5); // exactly a tie, no decimal left
+    EXPECT_FITS(u"12345678.3", kEnglish, 12345678.25);  // exactly a tie
+    // Written with fifteen digits as 0.123456785, but the double lies below
+    // that tie, and 0.123456775 lies above its own.
+    EXPECT_FITS(u"0.12345678", kEnglish, 0.123456785);
+    EXPECT_FITS(u"0.12345678", kEnglish, 0.123456775);
+}
+
+TEST(ResultToFit, CarriesIntoANewWholeDigit) {
+    EXPECT_FITS(u"100000", kDutch, 99999.9999999);
+    EXPECT_FITS(u"1000000000", kEnglish, 999999999.6);
+    EXPECT_FITS(u"-10", kEnglish, -9.999999999);
+    EXPECT_FITS(u"1E+10", kDutch, 9999999999.6); // whole digits no longer fit
 }
 
 TEST(ResultToFit, WritesShorterWhatACutWouldChangeInSize) {
@@ -393,13 +482,14 @@ TEST(ResultToFit, WritesShorterWhatACutWouldChangeInSize) {
     EXPECT_FITS(u"-1.79E+308", kEnglish, -std::numeric_limits<double>::max());
 }
 
-// Whatever the box then keeps of it reads back as about the same number.
-TEST(ResultToFit, WhatTheBoxKeepsReadsBackCloseToTheValue) {
+// What is written fits the box and reads back as about the same number.
+TEST(ResultToFit, ReadsBackCloseToTheValue) {
     std::mt19937_64 random(10);
     for (int n = 0; n < 200'000; ++n) {
         const double value = testing::doubleOfBits(random());
         if (!std::isfinite(value) || value == 0) continue;
-        const std::u16string shown = formatResultToFit(value, kEnglish, 10).substr(0, 10);
+        const std::u16string shown = formatResultToFit(value, kEnglish, 10);
+        ASSERT_LE(shown.size(), 10u) << narrow(shown);
         const double back = readPointNumber(shown);
         ASSERT_TRUE(back == value || std::abs(back - value) < 0.05 * std::abs(value))
             << narrow(shown);

@@ -4,15 +4,17 @@
 // The exercises: what each button and the Enter key of the operand boxes do.
 //
 // Each command is a straight sequence of steps that reads the boxes afresh
-// whenever it needs a value and writes each result as soon as it has it, so
-// a result cut to ten characters by its box is what the equation and the
-// answer check see. Operands, results and answers are read with the point
-// reader, which also understands the pupil's own decimal separator. An
-// operand box that holds no number gives the "Geef een getal" message and
-// changes nothing. An
-// ArithmeticFault (a divisor that reads as non-zero by the regional settings
-// but as zero by the point reader) ends a command where it arises; the boxes
-// written before keep their new texts and the fault goes on to the caller.
+// whenever it needs a value and writes each result as soon as it has it,
+// rounded to the ten characters of its box, so that the equation and the
+// answer check see what the box shows. Operands, results and answers are
+// read with the point reader, which also understands the pupil's own decimal
+// separator. An operand box that holds no number, or a text that the point
+// reader would not read whole, gives the "Geef een getal" message and
+// changes nothing. An ArithmeticFault (an invalid operation or a division by zero)
+// ends a command where it arises; the boxes written before keep their new
+// texts and the fault goes on to the caller. With the operand check as it
+// is, no division meets a zero divisor that the zero test did not see: the
+// fault stays as the program's guard.
 #pragma once
 
 #include "exercise/window.h"

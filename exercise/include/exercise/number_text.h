@@ -60,11 +60,15 @@ inline constexpr NumberFormat kDutchFormat{u',', u'.'};
 //
 // readLeadingNumber yields nothing for a text that does not start with a
 // number once the blanks are out (an empty text, blanks only, abc, Error, a
-// lone sign or point, &H without digits); readPointNumber reads that as 0.
+// lone sign or point, &H without digits). readCompleteNumber yields the value
+// only when the number is the whole text, blanks and line feeds left out:
+// 2.5 and " 7 " yield one, 2,5 with the point alone, 1..5 and 8abc nothing.
+// readPointNumber reads with the point alone, and reads no number as 0.
 [[nodiscard]] std::optional<double> readLeadingNumber(std::u16string_view text,
                                                       char16_t decimalSeparator = u'.') noexcept;
-[[nodiscard]] double readPointNumber(std::u16string_view text,
-                                     char16_t decimalSeparator = u'.') noexcept;
+[[nodiscard]] std::optional<double> readCompleteNumber(std::u16string_view text,
+                                                       char16_t decimalSeparator) noexcept;
+[[nodiscard]] double readPointNumber(std::u16string_view text) noexcept;
 
 // The result formatter. The general format with 15 significant digits, as
 // C's "%.15G": exponent form (1E+15, 1.5E-05) when the decimal exponent is
@@ -76,14 +80,14 @@ inline constexpr NumberFormat kDutchFormat{u',', u'.'};
 [[nodiscard]] std::u16string formatResult(double value, NumberFormat format);
 
 // The result formatter's text for a box that keeps at most width characters
-// (at least 10). A box cuts a longer text to its first characters; that only
-// drops decimals as long as every digit before the decimal separator stays,
-// so such a text comes back as formatResult writes it, except where the cut
-// would leave the separator last: then the whole digits alone come back
-// (176285714.2857 for a box of 10 gives 176285714). Where the cut would
-// change the size of the number (an exponent or whole digits lost, as in
-// 1.1106E+103 cut to 1.1106E+10), the value is written instead in exponent
-// form with as many significant digits, rounded, as fit: 1.111E+103.
+// (at least 10). A text that fits comes back as formatResult writes it. One
+// that would keep its whole digits but lose decimals is rounded, half away
+// from zero on the exact value of the double, at the last decimal place that
+// fits, and written without trailing zeros or a separator last: 2/3 gives
+// 0.66666667, 1234567.125 gives 1234567.13, 99999.9999999 gives 100000.
+// Where the whole digits do not fit, even after such a rounding, the value
+// is written in exponent form with as many significant digits, rounded, as
+// fit: 1.111E+103, and 1E+10 for 9999999999.6.
 [[nodiscard]] std::u16string formatResultToFit(double value, NumberFormat format,
                                                std::size_t width);
 

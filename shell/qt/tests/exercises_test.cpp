@@ -109,8 +109,8 @@ private slots:
         QCOMPARE(text(3), "11");
         QCOMPARE(text(4), "5");
         QCOMPARE(text(5), "24");
-        QCOMPARE(text(6), "2.66666666");
-        QCOMPARE(text(10), "8 : 3 = 2.66666666");
+        QCOMPARE(text(6), "2.66666667");
+        QCOMPARE(text(10), "8 : 3 = 2.66666667");
         QVERIFY(box(12)->isHidden());
         QVERIFY(box(13)->isHidden());
         QVERIFY(box(14)->isVisible());
@@ -155,13 +155,28 @@ private slots:
         QCOMPARE(text(7), "");
     }
 
-    // With English settings a divisor of 0,5 passes the zero test as 5 but
-    // is zero to the point reader: the fault is reported and the program
-    // goes on.
-    void arithmeticFaultIsReportedAndTheProgramGoesOn() {
+    // With English settings 0,5 is five by the regional settings and 0 to
+    // the point reader: no number to compute with.
+    void aNumberThePointReaderCannotReadWholeAsksForOne() {
         open(english_);
-        type(1, "4");
+        type(1, "7");
         type(2, "0,5");
+        click(5);
+        QCOMPARE(closer_->seen().size(), 1);
+        QCOMPARE(closer_->seen().front().text, "Geef een getal");
+        QCOMPARE(text(6), ":");
+        QCOMPARE(text(11), "");
+    }
+
+    // No text a pupil can type reaches the arithmetic fault; one put into
+    // the box past its limit does (under Dutch settings 1.0E-324 is
+    // 10E-324 to the zero test and 0 to the point reader). The fault is
+    // reported and the program goes on.
+    void arithmeticFaultIsReportedAndTheProgramGoesOn() {
+        open(dutch_);
+        type(1, "4");
+        box(2)->setMaxLength(32767);
+        box(2)->setText("1.0E-324");
         click(1);
         QCOMPARE(closer_->seen().size(), 1);
         QCOMPARE(closer_->seen().front().icon, QMessageBox::Critical);

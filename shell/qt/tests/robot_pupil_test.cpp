@@ -30,7 +30,7 @@ namespace {
 const QString kKeys = QStringLiteral("0123456789012345.,+-eEdD &Hhx");
 const QString kPasted = kKeys + QStringLiteral(u"\u00eb\uff11\t");
 // Texts a pupil means: numbers in both ways of writing, a zero divisor, and
-// the divisor that is zero only to the point reader.
+// 0,5, a number under Dutch settings only.
 const QStringList kMeant = {"0,5", "0",    "-0",  "8", "3", "1.5",
                             "2,5", "1E99", "&HF", " ", "4", "12"};
 
