@@ -17,6 +17,14 @@ namespace shell {
 inline constexpr double kSmallestResultPoints = 7.0;
 inline constexpr double kResultPointStep = 0.25;
 
+// The room for a text inside a box whose text area is insideWidth pixels
+// wide: the box keeps two pixels of margin on each side, and one more
+// keeps the ink off the edge.
+inline constexpr int kTextMarginPixels = 2 + 1;
+[[nodiscard]] constexpr double roomInside(int insideWidth) {
+    return insideWidth - 2 * kTextMarginPixels;
+}
+
 // The point size for a text whose width at a given size widthAt(points)
 // tells: the box's own size when the text fits in room, otherwise the
 // largest size below it, in steps of kResultPointStep, at which it does;

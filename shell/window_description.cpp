@@ -139,7 +139,23 @@ Rgb readableOn(Rgb text, Rgb background, double least) {
     return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
+Rgb readableText(const Group& group, Rgb text, Rgb background) {
+    return group.foreground.fixed ? text : readableOn(text, background, group.leastContrast);
+}
+
 std::span<const Control> controls() { return kControls; }
+
+std::span<const Control* const> tabOrder() {
+    static const auto order = [] {
+        std::array<const Control*, std::size(kControls)> sorted{};
+        for (std::size_t row = 0; row < sorted.size(); ++row)
+            sorted[row] = &kControls[row];
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+        return sorted;
+    }();
+    return order;
+}
 
 const Control& controlOf(exercise::Box box) {
     for (const Control& control : kControls)

@@ -104,6 +104,19 @@ struct Group {
     Input input = Input::Typing;
 };
 
+// The colour a control of the group writes its text in, given the text
+// colour as the desktop's scheme resolves it (for a disabled box, the
+// scheme's disabled text colour) and the background as it is painted: a
+// colour of the scheme moved to reach the group's least contrast, a fixed
+// one as it is.
+[[nodiscard]] Rgb readableText(const Group& group, Rgb text, Rgb background);
+
+// The colour of the frame that marks a focused box without an edge of its
+// own: the scheme's highlight colour, moved to stand out from the box.
+[[nodiscard]] inline Rgb focusFrame(Rgb highlight, Rgb background) {
+    return readableOn(highlight, background, kFrameContrast);
+}
+
 // Whether a control of the group can take the focus: buttons, and boxes
 // other than the disabled ones. A hidden one cannot, whatever its group.
 [[nodiscard]] constexpr bool takesFocus(const Group& group) {
@@ -157,8 +170,12 @@ template <typename Command, typename Report> void runReporting(Command&& command
     }
 }
 
-// The 26 controls, in the order they are made.
+// The 26 controls, in the order of the description.
 [[nodiscard]] std::span<const Control> controls();
+
+// The 26 controls by tab index: the order in which Tab moves the focus over
+// those that take it, and the order in which a window makes its controls.
+[[nodiscard]] std::span<const Control* const> tabOrder();
 
 // The control that is a box.
 [[nodiscard]] const Control& controlOf(exercise::Box box);

@@ -4,7 +4,6 @@
 #include "form1.h"
 
 #include "contrast.h"
-#include "exercise/arithmetic.h"
 #include "placement.h"
 #include "result_fit.h"
 
@@ -70,10 +69,8 @@ QString fromUtf16(std::u16string_view text) {
                    static_cast<qsizetype>(text.size()));
 }
 
-QColor readableOn(const QColor& text, const QColor& background, double least) {
-    return QColor(static_cast<QRgb>(
-        shell::readableOn(text.rgb() & 0xFFFFFF, background.rgb() & 0xFFFFFF, least)));
-}
+shell::Rgb rgbOf(const QColor& colour) { return colour.rgb() & 0xFFFFFF; }
+QColor colourOf(shell::Rgb rgb) { return QColor(static_cast<QRgb>(rgb)); }
 
 // A flat box, without a sunken edge, that draws a frame in the palette's
 // highlight colour while it has the focus, so that the focus shows even on
@@ -87,9 +84,9 @@ protected:
         QLineEdit::paintEvent(event);
         if (!hasFocus()) return;
         QPainter painter(this);
-        const QColor frame = readableOn(palette().color(QPalette::Highlight),
-                                        palette().color(QPalette::Base), shell::kFrameContrast);
-        painter.setPen(QPen(frame, 2));
+        const shell::Rgb frame = shell::focusFrame(rgbOf(palette().color(QPalette::Highlight)),
+                                                   rgbOf(palette().color(QPalette::Base)));
+        painter.setPen(QPen(colourOf(frame), 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 };
@@ -108,21 +105,20 @@ public:
     }
 
 private:
-    // The room that the line edit leaves its text: inside the frame and the
-    // text margins, less its own margin of two pixels on each side, and one
-    // more on each side so that no ink touches the edge.
-    [[nodiscard]] int room() const {
+    // The room that the line edit leaves its text inside the frame and the
+    // text margins.
+    [[nodiscard]] double room() const {
         QStyleOptionFrame option;
         initStyleOption(&option);
         const QRect contents = style()
                                    ->subElementRect(QStyle::SE_LineEditContents, &option, this)
                                    .marginsRemoved(textMargins());
-        return contents.width() - 2 * (2 + 1);
+        return shell::roomInside(contents.width());
     }
 
     void fit() {
         const QString shown = text();
-        const int available = room();
+        const double available = room();
         QFont font = own_;
         font.setPointSizeF(
             shell::fittingPointSize(own_.pointSizeF(), available, [&](double points) {
@@ -140,9 +136,8 @@ private:
 void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
     QPalette palette = system;
     const QColor background = resolve(group.background, system);
-    // A fixed colour stays as it is; a colour of the palette is made readable.
     auto readable = [&](const QColor& text) {
-        return group.foreground.fixed ? text : readableOn(text, background, group.leastContrast);
+        return colourOf(shell::readableText(group, rgbOf(text), rgbOf(background)));
     };
     const QColor foreground = readable(resolve(group.foreground, system));
     switch (group.kind) {
@@ -167,56 +162,20 @@ void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
     widget->setPalette(palette);
 }
 
+// The message box's icon: the stop icon is the only one the program uses.
 QMessageBox::Icon iconOfStyle(int style) {
-    switch (style & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case 32:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
+    return (style & 0x70) == exercise::kMessageCritical ? QMessageBox::Critical
+                                                        : QMessageBox::NoIcon;
 }
 
-// The character code of a key stroke that produces a character, or 0.
+// The character code of a key stroke that produces a character, or 0. The
+// Return and Enter keys give 13 as their text.
 char16_t keyAscii(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return exercise::kEnterCode;
-    case Qt::Key_Backspace:
-        return 8;
-    default:
-        return event.text().isEmpty() ? char16_t{0} : event.text().front().unicode();
-    }
+    if (event.key() == Qt::Key_Backspace) return 8;
+    return event.text().isEmpty() ? char16_t{0} : event.text().front().unicode();
 }
 
 } // namespace
-
-// Where each click goes: the handler named after its button.
-void (Form1::*Form1::clickHandler(shell::Click click))() {
-    switch (click) {
-    case shell::Click::All:
-        return &Form1::command1Click;
-    case shell::Click::Sum:
-        return &Form1::command2Click;
-    case shell::Click::Difference:
-        return &Form1::command3Click;
-    case shell::Click::Product:
-        return &Form1::command4Click;
-    case shell::Click::Quotient:
-        return &Form1::command5Click;
-    case shell::Click::Reset:
-        return &Form1::command6Click;
-    case shell::Click::None:
-        break;
-    }
-    return nullptr;
-}
 
 namespace {
 
@@ -281,7 +240,7 @@ QWidget* createControl(const shell::Control& control, QWidget* parent) {
 } // namespace
 
 Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
-    : QWidget(parent), commands_(*this, settings) {
+    : QWidget(parent), Form1Events(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(fromUtf16(shell::kWindowTitle));
     setWindowIcon(QIcon(QStringLiteral(":/cijferwerf.ico")));
@@ -300,22 +259,25 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
     }
     setGeometry(place.left, place.top, place.width, place.height);
 
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const shell::Control& control : shell::controls()) {
-        QWidget* widget = createControl(control, this);
-        // Only controls that take the focus can be chained; labels and the
-        // disabled result boxes are passed over.
-        if (widget->focusPolicy() & Qt::TabFocus) tabOrder.emplace_back(control.tabIndex, widget);
-        if (control.box)
-            boxes_[static_cast<std::size_t>(*control.box) - 1] = static_cast<QLineEdit*>(widget);
-        if (const auto handler = clickHandler(control.click))
-            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, handler);
-        built_.emplace_back(widget, &control);
+    // The controls are made in tab order, so that the toolkit's own Tab
+    // chain follows it; labels and the disabled result boxes take no focus
+    // and are passed over.
+    for (const shell::Control* control : shell::tabOrder()) {
+        QWidget* widget = createControl(*control, this);
+        if (control->box)
+            boxes_[static_cast<std::size_t>(*control->box) - 1] = static_cast<QLineEdit*>(widget);
+        if (control->click != shell::Click::None)
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                    [this, which = control->click] { click(which); });
+        built_.emplace_back(widget, control);
     }
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    tabOrder.front().second->setFocus();
+    // The focus starts on the first control in tab order that takes it.
+    for (const auto& [widget, control] : built_) {
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            widget->setFocus();
+            break;
+        }
+    }
 
     applyColours();
 
@@ -355,31 +317,6 @@ void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, i
 // ---------------------------------------------------------------------------
 // Events
 
-void Form1::command1Click() {
-    dispatch([this] { commands_.all(); });
-}
-void Form1::command2Click() {
-    dispatch([this] { commands_.sum(); });
-}
-void Form1::command3Click() {
-    dispatch([this] { commands_.difference(); });
-}
-void Form1::command4Click() {
-    dispatch([this] { commands_.product(); });
-}
-void Form1::command5Click() {
-    dispatch([this] { commands_.quotient(); });
-}
-void Form1::command6Click() {
-    dispatch([this] { commands_.reset(); });
-}
-void Form1::text1KeyPress(char16_t code) {
-    dispatch([=, this] { commands_.operandKeyPress(code); });
-}
-void Form1::text2KeyPress(char16_t code) {
-    dispatch([=, this] { commands_.operandKeyPress(code); });
-}
-
 // The desktop's colours changed, also live by a platform theme. The window
 // has palettes of its own, so it hears of a new desktop palette by
 // ApplicationPaletteChange only, which the toolkit posts to every widget
@@ -396,18 +333,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         if (const char16_t code = keyAscii(*static_cast<QKeyEvent*>(event)); code != 0) {
             if (watched == box(Box::Text1))
-                text1KeyPress(code);
+                keyPress(Box::Text1, code);
             else if (watched == box(Box::Text2))
-                text2KeyPress(code);
+                keyPress(Box::Text2, code);
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Form1::dispatch(const std::function<void()>& command) {
-    shell::runReporting(command, [this](std::u16string_view report) {
-        QMessageBox::critical(this, fromUtf16(shell::kWindowTitle), fromUtf16(report));
-    });
 }
 
 // ---------------------------------------------------------------------------

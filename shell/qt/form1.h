@@ -5,20 +5,19 @@
 // operations that the exercises use, and the wiring of the eight events.
 #pragma once
 
-#include "exercise/commands.h"
 #include "exercise/window.h"
+#include "form_events.h"
 #include "window_description.h"
 
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <utility>
 #include <vector>
 
 class QLineEdit;
 
-class Form1 final : public QWidget, public exercise::WindowOperations {
+class Form1 final : public QWidget, public shell::Form1Events {
     Q_OBJECT
 
 public:
@@ -35,26 +34,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The eight events, each handed to its command.
-    void command1Click();
-    void command2Click();
-    void command3Click();
-    void command4Click();
-    void command5Click();
-    void command6Click();
-    void text1KeyPress(char16_t keyAscii);
-    void text2KeyPress(char16_t keyAscii);
-
-    // Runs a command; an arithmetic fault that ends it is reported here and
-    // the program goes on with the boxes as they stand.
-    void dispatch(const std::function<void()>& command);
-
-    [[nodiscard]] static void (Form1::*clickHandler(shell::Click click))();
-
     void applyColours();
     [[nodiscard]] QLineEdit* box(exercise::Box box) const;
 
-    exercise::Commands commands_;
     std::array<QLineEdit*, exercise::kBoxCount> boxes_{};
     // Each control beside its row, for colouring it afresh.
     std::vector<std::pair<QWidget*, const shell::Control*>> built_;

@@ -22,6 +22,19 @@ inline constexpr int kFirstControlId = 100;
     return kFirstControlId + static_cast<int>(row);
 }
 
+[[nodiscard]] inline int controlId(const Control& control) {
+    return controlId(static_cast<std::size_t>(&control - controls().data()));
+}
+
+// The control of a number, or none.
+[[nodiscard]] inline const Control* controlWithId(int id) {
+    const auto all = controls();
+    const int row = id - kFirstControlId;
+    return row >= 0 && static_cast<std::size_t>(row) < all.size()
+               ? &all[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
 // The row of the named control, or the number of rows when there is none.
 [[nodiscard]] inline std::size_t rowOf(std::string_view name) {
     const auto all = controls();

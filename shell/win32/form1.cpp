@@ -12,10 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 using exercise::Box;
 using shell::Control;
@@ -59,34 +56,59 @@ shell::Rgb resolve(const shell::Colour& colour) {
     return colour.fixed ? *colour.fixed : rgbOf(GetSysColor(systemColourIndex(colour.role)));
 }
 
-// A text colour from the scheme made readable on its background; a fixed
-// one as it is.
-shell::Rgb textColour(const Group& group, shell::Rgb background) {
-    const shell::Rgb text = resolve(group.foreground);
-    return group.foreground.fixed ? text : shell::readableOn(text, background, group.leastContrast);
-}
-
 // ---------------------------------------------------------------------------
-// Texts
+// Texts and drawing
 
 const wchar_t* wide(std::u16string_view text, std::wstring& storage) {
     storage.assign(text.begin(), text.end());
     return storage.c_str();
 }
 
-std::u16string windowText(HWND window) {
+std::wstring windowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return {text.begin(), text.end()};
+    return text;
 }
 
-HFONT createFont(double points, bool bold, UINT dpi) {
-    std::wstring face;
-    return CreateFontW(-static_cast<int>(std::lround(points * dpi / 72.0)), 0, 0, 0,
-                       bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, wide(shell::kFontFace, face));
+// A window's device context, given back when it goes.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    [[nodiscard]] HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a device context for as long as it lives.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object) : dc_(dc), before_(SelectObject(dc, object)) {}
+    ~Selected() { SelectObject(dc_, before_); }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ before_;
+};
+
+// The width of the widest line of a text.
+double widestLine(HDC dc, std::wstring_view text) {
+    LONG widest = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(L'\n', start), text.size());
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.data() + start, static_cast<int>(end - start), &extent);
+        widest = std::max(widest, extent.cx);
+        start = end + 1;
+    }
+    return static_cast<double>(widest);
 }
 
 // Posted to the window once it shows.
@@ -107,9 +129,8 @@ void subclass(HWND control, WNDPROC procedure, void* owner) {
     SetPropW(control, kOriginalProcedure, reinterpret_cast<HANDLE>(original));
 }
 
-// A control takes the focus when its group does and it is shown.
-bool takesFocus(const Control& control, HWND window) {
-    return shell::takesFocus(*control.group) && IsWindowVisible(window) && IsWindowEnabled(window);
+Form1* ownerOf(HWND control) {
+    return reinterpret_cast<Form1*>(GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
 } // namespace
@@ -117,19 +138,13 @@ bool takesFocus(const Control& control, HWND window) {
 // ---------------------------------------------------------------------------
 // Making the window
 
-Form1::Form1(const exercise::RegionalSettings& settings) : commands_(*this, settings) {}
+Form1::Form1(const exercise::RegionalSettings& settings) : Form1Events(settings) {}
 
 Form1::~Form1() {
     if (comStarted_) CoUninitialize();
-    freeFonts();
-    for (HBRUSH brush : {lightGreen_, brightGreen_})
-        if (brush) DeleteObject(brush);
 }
 
 bool Form1::create(HINSTANCE instance, int show) {
-    lightGreen_ = CreateSolidBrush(colorRef(shell::kLightGreen));
-    brightGreen_ = CreateSolidBrush(colorRef(shell::kBrightGreen));
-
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -140,12 +155,14 @@ bool Form1::create(HINSTANCE instance, int show) {
     windowClass.hIconSm = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // the arrow
-    windowClass.hbrBackground = lightGreen_;
+    windowClass.hbrBackground = brush(shell::fixedColour(shell::kLightGreen));
     windowClass.lpszClassName = shell::win32::kWindowClass;
     if (!RegisterClassExW(&windowClass)) return false;
 
+    // A parent of controls, so that the dialog manager walks them.
     std::wstring title;
-    window_ = CreateWindowExW(0, shell::win32::kWindowClass, wide(shell::kWindowTitle, title),
+    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, shell::win32::kWindowClass,
+                              wide(shell::kWindowTitle, title),
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!window_) return false;
@@ -157,7 +174,7 @@ bool Form1::create(HINSTANCE instance, int show) {
                shell::pixels(shell::kScreenTop, static_cast<int>(dpi_)), 0, 0};
     frame.right = frame.left + shell::pixels(shell::kClientWidth, static_cast<int>(dpi_));
     frame.bottom = frame.top + shell::pixels(shell::kClientHeight, static_cast<int>(dpi_));
-    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi_);
+    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_CONTROLPARENT, dpi_);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -174,19 +191,19 @@ bool Form1::create(HINSTANCE instance, int show) {
     ShowWindow(window_, show);
     UpdateWindow(window_);
     // The focus on the first control in tab order that takes it.
-    SetFocus(nullptr);
-    moveFocus(true);
+    SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
     PostMessageW(window_, kNameControls, 0, 0);
     return true;
 }
 
+// The controls are made in tab order, which the dialog manager follows.
+// Every control is a group of its own, so that the arrow keys move no
+// focus.
 void Form1::createControls() {
-    const auto all = shell::controls();
-    for (std::size_t row = 0; row < all.size(); ++row) {
-        const Control& control = all[row];
-        const Group& group = *control.group;
+    for (const Control* control : shell::tabOrder()) {
+        const Group& group = *control->group;
         const wchar_t* windowClass = L"STATIC";
-        DWORD style = WS_CHILD | WS_VISIBLE;
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP;
         DWORD extended = 0;
         switch (group.kind) {
         case Kind::Label:
@@ -213,23 +230,22 @@ void Form1::createControls() {
         }
         std::wstring text;
         const std::u16string_view initial =
-            control.box ? exercise::initialText(*control.box) : control.caption;
+            control->box ? exercise::initialText(*control->box) : control->caption;
         HWND window = CreateWindowExW(
             extended, windowClass, wide(initial, text), style, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(shell::win32::controlId(row))),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(shell::win32::controlId(*control))),
             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
-        controls_[row] = window;
-        if (control.box) {
-            if (const std::size_t limit = exercise::maximumLength(*control.box);
+        if (group.kind == Kind::Button) subclass(window, buttonProcedure, this);
+        if (control->box) {
+            if (const std::size_t limit = exercise::maximumLength(*control->box);
                 limit > 0 && group.input != Input::Disabled)
                 SendMessageW(window, EM_SETLIMITTEXT, limit, 0);
-            if (*control.box == Box::Text1 || *control.box == Box::Text2)
+            if (*control->box == Box::Text1 || *control->box == Box::Text2)
                 subclass(window, operandProcedure, this);
             else if (group.edge == shell::Edge::Flat)
                 subclass(window, flatBoxProcedure, this);
         }
     }
-    makeFonts();
     layOut();
 }
 
@@ -242,113 +258,120 @@ void Form1::nameControls() {
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void**>(&names))))
         return;
-    const auto all = shell::controls();
-    for (std::size_t row = 0; row < all.size(); ++row) {
+    for (const Control& control : shell::controls()) {
         std::wstring name;
-        names->SetHwndPropStr(controls_[row], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                              PROPID_ACC_NAME, wide(all[row].spokenName(), name));
+        names->SetHwndPropStr(GetDlgItem(window_, shell::win32::controlId(control)),
+                              static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                              wide(control.spokenName(), name));
     }
     names->Release();
 }
 
+// Every control at its place and its text in a size that fits it, at the
+// window's resolution.
 void Form1::layOut() {
-    const auto all = shell::controls();
     const int dpi = static_cast<int>(dpi_);
-    for (std::size_t row = 0; row < all.size(); ++row) {
-        const Control& control = all[row];
-        SetWindowPos(controls_[row], nullptr, shell::pixels(control.left, dpi),
+    for (const Control& control : shell::controls()) {
+        HWND window = GetDlgItem(window_, shell::win32::controlId(control));
+        SetWindowPos(window, nullptr, shell::pixels(control.left, dpi),
                      shell::pixels(control.top, dpi), shell::pixels(control.width, dpi),
                      shell::pixels(control.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        fitText(window);
     }
-    for (const Box box : {Box::Text3, Box::Text4, Box::Text5, Box::Text6})
-        fitResult(box);
 }
 
-// The window's fonts are few (four sizes, and those a result is fitted in),
+// The window's fonts are few (four sizes, and those a text is fitted in),
 // made once at the window's resolution and shared by the controls.
 HFONT Form1::font(double points, bool bold) {
     const auto key = std::pair{static_cast<int>(std::lround(points * 100)), bold};
-    const auto found = fonts_.find(key);
-    if (found != fonts_.end()) return found->second;
-    return fonts_[key] = createFont(points, bold, dpi_);
+    auto& made = fonts_[key];
+    if (!made) {
+        std::wstring face;
+        made.reset(CreateFontW(-static_cast<int>(std::lround(points * dpi_ / 72.0)), 0, 0, 0,
+                               bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                               DEFAULT_PITCH | FF_SWISS, wide(shell::kFontFace, face)));
+    }
+    return made.get();
 }
 
-void Form1::makeFonts() {
-    freeFonts();
-    const auto all = shell::controls();
-    for (std::size_t row = 0; row < all.size(); ++row)
-        SendMessageW(controls_[row], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(font(all[row].group->points, all[row].group->bold)),
-                     TRUE);
-}
-
-void Form1::freeFonts() {
-    for (const auto& [key, made] : fonts_)
-        DeleteObject(made);
-    fonts_.clear();
-}
-
-// The largest size, down from the box's own, at which the whole result
-// fits inside its box, with a pixel clear of the edge on each side.
-void Form1::fitResult(Box which) {
-    const Control& control = shell::controlOf(which);
-    HWND result = box(which);
+// A control's text in the largest size, down from its group's own, at
+// which every line of it fits the control: a label edge to edge, a box or a
+// button within its margins.
+void Form1::fitText(HWND control) {
+    const Control* described = controlOf(control);
+    if (!described) return;
+    const Group& group = *described->group;
     RECT inside{};
-    GetClientRect(result, &inside);
-    const double room = (inside.right - inside.left) - 2 * (2 + 1);
-    std::wstring text;
-    wide(windowText(result), text);
-    HDC dc = GetDC(result);
-    const double points = shell::fittingPointSize(control.group->points, room, [&](double size) {
-        HGDIOBJ before = SelectObject(dc, font(size, control.group->bold));
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(dc, before);
-        return static_cast<double>(extent.cx);
+    GetClientRect(control, &inside);
+    const int width = inside.right - inside.left;
+    const double room = group.kind == Kind::Label ? width : shell::roomInside(width);
+    const std::wstring text = windowText(control);
+    const WindowDc dc(control);
+    const double points = shell::fittingPointSize(group.points, room, [&](double size) {
+        const Selected sized(dc.get(), font(size, group.bold));
+        return widestLine(dc.get(), text);
     });
-    ReleaseDC(result, dc);
-    resultPoints_[static_cast<std::size_t>(which) - static_cast<std::size_t>(Box::Text3)] = points;
-    InvalidateRect(result, nullptr, TRUE);
+    HFONT fitted = font(points, group.bold);
+    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != fitted)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
+}
+
+HBRUSH Form1::brush(const shell::Colour& colour) {
+    if (!colour.fixed) return GetSysColorBrush(systemColourIndex(colour.role));
+    auto& made = brushes_[*colour.fixed];
+    if (!made) made.reset(CreateSolidBrush(colorRef(*colour.fixed)));
+    return made.get();
 }
 
 void Form1::drawResult(const DRAWITEMSTRUCT& item) {
     const Control* control = controlOf(item.hwndItem);
-    if (!control || !control->box) return;
-    FillRect(item.hDC, &item.rcItem, brightGreen_);
-    // The platform's disabled text colour, made readable on the green.
-    const shell::Rgb grey = rgbOf(GetSysColor(COLOR_GRAYTEXT));
-    SetTextColor(item.hDC, colorRef(shell::readableOn(grey, shell::kBrightGreen,
-                                                      control->group->leastContrast)));
+    if (!control) return;
+    const Group& group = *control->group;
+    FillRect(item.hDC, &item.rcItem, brush(group.background));
+    // The platform's disabled text colour, made readable on the background.
+    SetTextColor(item.hDC, colorRef(shell::readableText(group, rgbOf(GetSysColor(COLOR_GRAYTEXT)),
+                                                        resolve(group.background))));
     SetBkMode(item.hDC, TRANSPARENT);
-    const std::size_t index =
-        static_cast<std::size_t>(*control->box) - static_cast<std::size_t>(Box::Text3);
-    HGDIOBJ before = SelectObject(item.hDC, font(resultPoints_[index], control->group->bold));
-    std::wstring text;
-    wide(windowText(item.hwndItem), text);
+    const Selected font(item.hDC,
+                        reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    std::wstring text = windowText(item.hwndItem);
     RECT rect = item.rcItem;
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(item.hDC, before);
+}
+
+// A frame in the highlight colour, made to stand out from the box.
+void Form1::drawFocusFrame(HWND box) {
+    const Control* control = controlOf(box);
+    if (!control) return;
+    const WindowDc dc(box);
+    const shell::Rgb frame =
+        shell::focusFrame(rgbOf(GetSysColor(COLOR_HIGHLIGHT)), resolve(control->group->background));
+    const GdiObject<HPEN> pen(CreatePen(PS_INSIDEFRAME, 2, colorRef(frame)));
+    const Selected selectedPen(dc.get(), pen.get());
+    const Selected noFill(dc.get(), GetStockObject(NULL_BRUSH));
+    RECT rect{};
+    GetClientRect(box, &rect);
+    Rectangle(dc.get(), rect.left, rect.top, rect.right, rect.bottom);
 }
 
 // ---------------------------------------------------------------------------
 // Window operations
 
 HWND Form1::box(Box which) const {
-    const auto all = shell::controls();
-    for (std::size_t row = 0; row < all.size(); ++row)
-        if (all[row].box == which) return controls_[row];
-    return nullptr;
+    return GetDlgItem(window_, shell::win32::controlId(shell::controlOf(which)));
 }
 
 const Control* Form1::controlOf(HWND control) const {
-    const auto all = shell::controls();
-    for (std::size_t row = 0; row < all.size(); ++row)
-        if (controls_[row] == control) return &all[row];
-    return nullptr;
+    if (!control || GetParent(control) != window_) return nullptr;
+    return shell::win32::controlWithId(GetDlgCtrlID(control));
 }
 
-std::u16string Form1::text(Box which) const { return windowText(box(which)); }
+std::u16string Form1::text(Box which) const {
+    const std::wstring text = windowText(box(which));
+    return {text.begin(), text.end()};
+}
 
 // The box keeps at most its maximum length, also of what a command writes,
 // and shows the beginning of a longer text, where the significant digits
@@ -359,9 +382,8 @@ void Form1::setText(Box which, std::u16string_view text) {
     HWND control = box(which);
     std::wstring storage;
     SetWindowTextW(control, wide(text, storage));
-    if (shell::controlOf(which).group->input == Input::Disabled) {
-        fitResult(which);
-    } else {
+    fitText(control);
+    if (shell::controlOf(which).group->input != Input::Disabled) {
         SendMessageW(control, EM_SETSEL, 0, 0);
         SendMessageW(control, EM_SCROLLCARET, 0, 0);
     }
@@ -370,7 +392,7 @@ void Form1::setText(Box which, std::u16string_view text) {
 void Form1::setAnswerVisible(Box which, bool visible) {
     if (!exercise::isAnswerBox(which)) return;
     HWND control = box(which);
-    if (!visible && GetFocus() == control) moveFocus(true);
+    if (!visible && GetFocus() == control) SetFocus(GetNextDlgTabItem(window_, control, FALSE));
     ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -383,130 +405,28 @@ void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, i
 // ---------------------------------------------------------------------------
 // Events
 
-void Form1::command1Click() {
-    dispatch([this] { commands_.all(); });
-}
-void Form1::command2Click() {
-    dispatch([this] { commands_.sum(); });
-}
-void Form1::command3Click() {
-    dispatch([this] { commands_.difference(); });
-}
-void Form1::command4Click() {
-    dispatch([this] { commands_.product(); });
-}
-void Form1::command5Click() {
-    dispatch([this] { commands_.quotient(); });
-}
-void Form1::command6Click() {
-    dispatch([this] { commands_.reset(); });
-}
-void Form1::text1KeyPress(char16_t code) {
-    dispatch([=, this] { commands_.operandKeyPress(code); });
-}
-void Form1::text2KeyPress(char16_t code) {
-    dispatch([=, this] { commands_.operandKeyPress(code); });
-}
-
-// Where each click goes: the handler named after its button.
-void Form1::click(shell::Click which) {
-    switch (which) {
-    case shell::Click::All:
-        command1Click();
-        break;
-    case shell::Click::Sum:
-        command2Click();
-        break;
-    case shell::Click::Difference:
-        command3Click();
-        break;
-    case shell::Click::Product:
-        command4Click();
-        break;
-    case shell::Click::Quotient:
-        command5Click();
-        break;
-    case shell::Click::Reset:
-        command6Click();
-        break;
-    case shell::Click::None:
-        break;
-    }
-}
-
-// Runs a command; an arithmetic fault that ends it is reported here and the
-// program goes on with the boxes as they stand.
-void Form1::dispatch(const std::function<void()>& command) {
-    shell::runReporting(command, [this](std::u16string_view report) {
-        std::wstring title, text;
-        MessageBoxW(window_, wide(report, text), wide(shell::kWindowTitle, title),
-                    MB_OK | MB_ICONSTOP);
-    });
-}
-
-void Form1::moveFocus(bool forward) {
-    const auto all = shell::controls();
-    std::vector<std::pair<int, HWND>> order;
-    for (std::size_t row = 0; row < all.size(); ++row)
-        if (takesFocus(all[row], controls_[row]))
-            order.emplace_back(all[row].tabIndex, controls_[row]);
-    if (order.empty()) return;
-    std::sort(order.begin(), order.end());
-    const HWND focus = GetFocus();
-    const auto current = std::find_if(order.begin(), order.end(),
-                                      [focus](const auto& entry) { return entry.second == focus; });
-    std::size_t next = 0;
-    if (current != order.end()) {
-        const auto at = static_cast<std::size_t>(current - order.begin());
-        next = forward ? (at + 1) % order.size() : (at + order.size() - 1) % order.size();
-    } else if (!forward) {
-        next = order.size() - 1;
-    }
-    HWND target = order[next].second;
-    SetFocus(target);
-    // A box reached by the keyboard selects its whole text, as in a dialog.
-    wchar_t className[8]{};
-    GetClassNameW(target, className, 8);
-    if (std::wstring_view(className) == L"Edit") SendMessageW(target, EM_SETSEL, 0, -1);
-}
-
-bool Form1::preTranslate(const MSG& message) {
-    if (message.message != WM_KEYDOWN || !IsChild(window_, message.hwnd)) return false;
-    if (message.wParam == VK_TAB) {
-        moveFocus((GetKeyState(VK_SHIFT) & 0x8000) == 0);
-        return true;
-    }
-    // Enter presses the focused button, as Space does; no button is the
-    // window's default.
-    if (message.wParam == VK_RETURN) {
-        const Control* control = controlOf(message.hwnd);
-        if (control && control->group->kind == Kind::Button) {
-            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
-            return true;
-        }
-    }
-    return false;
-}
-
 HBRUSH Form1::colourControl(HDC dc, HWND control) {
     const Control* described = controlOf(control);
     if (!described) return nullptr;
     const Group& group = *described->group;
     const shell::Rgb background = resolve(group.background);
     SetBkColor(dc, colorRef(background));
-    SetTextColor(dc, colorRef(textColour(group, background)));
-    if (background == shell::kLightGreen) return lightGreen_;
-    if (background == shell::kBrightGreen) return brightGreen_;
-    return GetSysColorBrush(group.background.fixed ? COLOR_WINDOW
-                                                   : systemColourIndex(group.background.role));
+    SetTextColor(dc, colorRef(shell::readableText(group, resolve(group.foreground), background)));
+    return brush(group.background);
 }
 
 LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+        if (lParam == 0) break;
+        if (HIWORD(wParam) == BN_CLICKED) {
             if (const Control* control = controlOf(reinterpret_cast<HWND>(lParam)))
                 click(control->click);
+            return 0;
+        }
+        // A typed text is fitted to its box as it changes.
+        if (HIWORD(wParam) == EN_CHANGE) {
+            fitText(reinterpret_cast<HWND>(lParam));
             return 0;
         }
         break;
@@ -534,7 +454,10 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetWindowPos(window_, nullptr, suggested.left, suggested.top,
                      suggested.right - suggested.left, suggested.bottom - suggested.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        makeFonts();
+        for (const Control& control : shell::controls())
+            SendMessageW(GetDlgItem(window_, shell::win32::controlId(control)), WM_SETFONT, 0,
+                         FALSE);
+        fonts_.clear();
         layOut();
         return 0;
     }
@@ -565,38 +488,35 @@ LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam
 }
 
 // Every character typed into an operand box goes to its key-press handler
-// before the box takes it; the box then takes it as usual.
+// before the box takes it; the box then takes it as usual. The box asks the
+// dialog manager to leave it Enter, which a single-line box gives up
+// otherwise.
 LRESULT CALLBACK Form1::operandProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE && wParam == VK_RETURN)
+        return callOriginal(box, message, wParam, lParam) | DLGC_WANTMESSAGE;
     if (message == WM_CHAR) {
-        auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(box, GWLP_USERDATA));
-        const auto code = static_cast<char16_t>(wParam);
-        if (box == form->box(Box::Text1))
-            form->text1KeyPress(code);
-        else
-            form->text2KeyPress(code);
+        Form1* form = ownerOf(box);
+        if (const Control* control = form->controlOf(box))
+            form->keyPress(*control->box, static_cast<char16_t>(wParam));
     }
     return callOriginal(box, message, wParam, lParam);
 }
 
-// A flat box draws a frame in the highlight colour while it has the focus,
-// so that the focus shows even on an empty box.
+// A button that has the focus is pressed by Enter, as by Space: it tells the
+// dialog manager that it is the default button for as long as it has the
+// focus. No button is the default otherwise.
+LRESULT CALLBACK Form1::buttonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = callOriginal(button, message, wParam, lParam);
+    if (message == WM_GETDLGCODE && GetFocus() == button)
+        return (result & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+    return result;
+}
+
+// A flat box draws a frame while it has the focus, so that the focus shows
+// even on an empty box.
 LRESULT CALLBACK Form1::flatBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = callOriginal(box, message, wParam, lParam);
     if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(box, nullptr, TRUE);
-    if (message == WM_PAINT && GetFocus() == box) {
-        HDC dc = GetDC(box);
-        const shell::Rgb frame = shell::readableOn(rgbOf(GetSysColor(COLOR_HIGHLIGHT)),
-                                                   shell::kLightGreen, shell::kFrameContrast);
-        HPEN pen = CreatePen(PS_INSIDEFRAME, 2, colorRef(frame));
-        HGDIOBJ oldPen = SelectObject(dc, pen);
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        RECT rect{};
-        GetClientRect(box, &rect);
-        Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
-        DeleteObject(pen);
-        ReleaseDC(box, dc);
-    }
+    if (message == WM_PAINT && GetFocus() == box) ownerOf(box)->drawFocusFrame(box);
     return result;
 }

@@ -3,21 +3,30 @@
 
 // The one window of the program on Windows, made of the platform's own
 // controls from the window's description: the window operations that the
-// exercises use, and the wiring of the eight events.
+// exercises use, with the events handed on to the shared wiring. The
+// platform's dialog manager (IsDialogMessage) moves the focus with Tab and
+// presses a focused button with Enter.
 #pragma once
 
-#include "exercise/commands.h"
 #include "exercise/window.h"
+#include "form_events.h"
 #include "window_description.h"
 
 #include <windows.h>
 
-#include <array>
-#include <functional>
 #include <map>
+#include <memory>
+#include <type_traits>
 #include <utility>
 
-class Form1 final : public exercise::WindowOperations {
+// A GDI object that is deleted with its owner.
+struct GdiDeleter {
+    void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
+};
+template <typename Handle>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
+
+class Form1 final : public shell::Form1Events {
 public:
     explicit Form1(const exercise::RegionalSettings& settings);
     ~Form1() override;
@@ -27,9 +36,6 @@ public:
     // Makes the window and its controls and shows it; false when Windows
     // refuses to.
     [[nodiscard]] bool create(HINSTANCE instance, int show);
-    // The keyboard that the window handles before a control does: Tab and
-    // Shift+Tab by tab index, Enter on a focused button. True when taken.
-    [[nodiscard]] bool preTranslate(const MSG& message);
     [[nodiscard]] HWND handle() const { return window_; }
 
     // Window operations
@@ -39,49 +45,32 @@ public:
     void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override;
 
 private:
-    // The eight events, each handed to its command.
-    void command1Click();
-    void command2Click();
-    void command3Click();
-    void command4Click();
-    void command5Click();
-    void command6Click();
-    void text1KeyPress(char16_t keyAscii);
-    void text2KeyPress(char16_t keyAscii);
-
-    void click(shell::Click which);
-    void dispatch(const std::function<void()>& command);
-
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     static LRESULT CALLBACK operandProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK buttonProcedure(HWND button, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
     static LRESULT CALLBACK flatBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
     void nameControls();
     void layOut();
-    void makeFonts();
-    void freeFonts();
     [[nodiscard]] HFONT font(double points, bool bold);
-    void fitResult(exercise::Box box);
+    void fitText(HWND control);
     void drawResult(const DRAWITEMSTRUCT& item);
+    void drawFocusFrame(HWND box);
+    [[nodiscard]] HBRUSH brush(const shell::Colour& colour);
     [[nodiscard]] HBRUSH colourControl(HDC dc, HWND control);
-    void moveFocus(bool forward);
     [[nodiscard]] const shell::Control* controlOf(HWND control) const;
     [[nodiscard]] HWND box(exercise::Box box) const;
 
-    exercise::Commands commands_;
     HWND window_ = nullptr;
     UINT dpi_ = 96;
-    // Each control's window, in the order of the description.
-    std::array<HWND, 26> controls_{};
     // The fonts made at the window's resolution, by hundredths of a point
-    // and boldness, and the size each result box draws its text in.
-    std::map<std::pair<int, bool>, HFONT> fonts_;
-    std::array<double, 4> resultPoints_{12, 12, 12, 12};
-    HBRUSH lightGreen_ = nullptr;
-    HBRUSH brightGreen_ = nullptr;
+    // and boldness, shared by the controls; the brushes of the fixed colours.
+    std::map<std::pair<int, bool>, GdiObject<HFONT>> fonts_;
+    std::map<shell::Rgb, GdiObject<HBRUSH>> brushes_;
     // The control that had the focus when the window was last active.
     HWND lastFocus_ = nullptr;
     bool comStarted_ = false;

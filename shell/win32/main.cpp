@@ -12,7 +12,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     if (!form.create(instance, show)) return 1;
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (form.preTranslate(message)) continue;
+        // The dialog manager takes Tab, Shift+Tab and Enter on a button, and
+        // passes every other message on.
+        if (IsDialogMessageW(form.handle(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -4,16 +4,16 @@
 # The Windows Installer package under Wine: what it holds, then a silent
 # install (the program in Program Files\Cijferwerf, a Start-menu shortcut,
 # an entry to remove it) and a silent removal that leaves none of them.
-# Usage: installer_test.sh PACKAGE.msi PREFIX VERSION MSI_VERSION
+# Usage: installer_test.sh PACKAGE.msi PREFIX VERSION MSI_VERSION UPGRADE_CODE
 set -euo pipefail
-msi=$1 prefix=$2 version=$3 msi_version=$4
+msi=$1 prefix=$2 version=$3 msi_version=$4 upgrade_code=$5
 source "$(dirname "$0")/../../../tools/wine-environment.sh"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 property() { msiinfo export "$msi" Property | sed -n "s/^$1\t//p" | tr -d '\r'; }
 [ "$(property ProductVersion)" = "$msi_version" ] || fail "product version $(property ProductVersion)"
-[ "$(property UpgradeCode)" = "{55ec6b3c-ea8f-40d8-81c6-1b23d7ebf28a}" ] ||
+[ "$(property UpgradeCode)" = "{$upgrade_code}" ] ||
     fail "upgrade code $(property UpgradeCode)"
 [ "$(property ALLUSERS)" = 1 ] || fail "not for every user of the computer"
 grep -q "Cijferwerf $version" <(msiinfo suminfo "$msi") || fail "the package does not name version $version"

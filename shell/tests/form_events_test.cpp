@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Where the window's events go, for every toolkit: each click to its own
+// command, Enter in either operand box to the quick calculation, and every
+// error that ends a command to a message through the window.
+#include "form_events.h"
+
+#include "fake_window.h"
+#include "fixed_regional_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace shell {
+namespace {
+
+using enum exercise::Box;
+using exercise::testing::FakeWindow;
+using exercise::testing::Message;
+
+// A window of no toolkit: the fake window's boxes behind the shared events.
+class TestForm final : public Form1Events {
+public:
+    explicit TestForm(exercise::NumberFormat format = exercise::kEnglishFormat)
+        : Form1Events(settings_), settings_(format) {}
+
+    [[nodiscard]] std::u16string text(exercise::Box box) const override { return window.text(box); }
+    void setText(exercise::Box box, std::u16string_view text) override {
+        window.setText(box, text);
+    }
+    void setAnswerVisible(exercise::Box box, bool visible) override {
+        window.setAnswerVisible(box, visible);
+    }
+    void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override {
+        window.showMessage(prompt, title, style);
+    }
+
+    FakeWindow window;
+
+private:
+    exercise::testing::FixedRegionalSettings settings_;
+};
+
+TEST(FormEvents, EachClickRunsItsOwnCommand) {
+    struct Case {
+        Click click;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {
+        {Click::Sum, {"set Text3", "set Text7", "hide Text12"}},
+        {Click::Difference, {"set Text4", "set Text8"}},
+        {Click::Product, {"set Text5", "set Text9"}},
+        {Click::Quotient, {"set Text11", "set Text6", "set Text10"}},
+        {Click::All,
+         {"set Text3", "set Text4", "set Text5", "set Text11", "set Text6", "set Text7",
+          "set Text8", "set Text9", "set Text10", "hide Text12"}},
+        {Click::None, {}},
+    };
+    for (const auto& [click, log] : cases) {
+        TestForm form;
+        form.window.type(Text1, u"8");
+        form.window.type(Text2, u"3");
+        form.window.type(Text12, u"11");
+        form.click(click);
+        EXPECT_EQ(form.window.log(), log) << static_cast<int>(click);
+    }
+    TestForm form;
+    form.click(Click::Reset);
+    EXPECT_EQ(form.window.log().size(), 19u);
+    EXPECT_EQ(form.window.log().back(), "show Text15");
+}
+
+TEST(FormEvents, EnterInEitherOperandBoxAndNowhereElse) {
+    for (const exercise::Box box : {Text1, Text2, Text3, Text12}) {
+        TestForm form;
+        form.window.type(Text1, u"3");
+        form.window.type(Text2, u"8");
+        form.keyPress(box, exercise::kEnterCode);
+        const bool operand = box == Text1 || box == Text2;
+        EXPECT_EQ(form.window.text(Text4), operand ? u"-5" : u"-");
+    }
+    TestForm form;
+    form.keyPress(Text1, u'7');
+    EXPECT_TRUE(form.window.log().empty());
+}
+
+// An error that ends a command is shown through the window, like every
+// other message, under its title with the stop icon; the program goes on.
+TEST(FormEvents, AFaultIsShownThroughTheWindow) {
+    TestForm form(exercise::kDutchFormat);
+    form.window.type(Text1, u"5");
+    form.window.place(Text2, u"1.0E-324"); // 10E-324 to the zero test, 0 to the division
+    form.click(Click::Quotient);
+    EXPECT_EQ(form.window.messages(),
+              (std::vector<Message>{{u"Rekenfout: deling door nul", u"Cijferwerf", 16}}));
+    form.window.type(Text2, u"2");
+    form.click(Click::Quotient);
+    EXPECT_EQ(form.window.text(Text6), u"2,5");
+}
+
+TEST(FormEvents, AnyOtherErrorIsReportedInTheWindowsWords) {
+    std::u16string reported;
+    runReporting([] { throw std::runtime_error("kapot"); },
+                 [&](std::u16string_view report) { reported = report; });
+    EXPECT_EQ(reported, u"Interne fout: kapot");
+    runReporting(
+        [] { throw exercise::ArithmeticFault(exercise::FaultCondition::InvalidOperation); },
+        [&](std::u16string_view report) { reported = report; });
+    EXPECT_EQ(reported, u"Rekenfout: ongeldige bewerking");
+}
+
+} // namespace
+} // namespace shell

@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The rules every window follows, against values worked out apart from the
+// code: the accessibility guidelines' own ratios, hand-computed places and
+// sizes, and a text whose width grows in a straight line with its size.
+#include "contrast.h"
+#include "placement.h"
+#include "result_fit.h"
+#include "window_description.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace shell {
+namespace {
+
+// ---------------------------------------------------------------------------
+// Contrast
+
+TEST(Contrast, GivesTheGuidelinesWorkedRatios) {
+    EXPECT_NEAR(contrastRatio(0xFF0000, 0xFFFFFF), 4.00, 0.005);
+    EXPECT_NEAR(contrastRatio(0x0000FF, 0xFFFFFF), 8.59, 0.005);
+    EXPECT_NEAR(contrastRatio(0x767676, 0xFFFFFF), 4.54, 0.005); // the lightest grey for text
+    EXPECT_DOUBLE_EQ(contrastRatio(0x000000, 0xFFFFFF), 21.0);
+    EXPECT_DOUBLE_EQ(contrastRatio(0x00FF00, 0x00FF00), 1.0);
+    EXPECT_DOUBLE_EQ(contrastRatio(0xFFFFFF, 0x000000), contrastRatio(0x000000, 0xFFFFFF));
+}
+
+// ---------------------------------------------------------------------------
+// Readable colours
+
+int red(Rgb c) { return static_cast<int>(c >> 16 & 0xFF); }
+int green(Rgb c) { return static_cast<int>(c >> 8 & 0xFF); }
+int blue(Rgb c) { return static_cast<int>(c & 0xFF); }
+
+TEST(ReadableOn, KeepsAColourThatStandsOutEnough) {
+    EXPECT_EQ(readableOn(0x000000, 0xFFFFFF, 4.5), 0x000000u);
+    EXPECT_EQ(readableOn(0x0000FF, 0xFFFFFF, 4.5), 0x0000FFu);
+}
+
+// The platform's grey on the result boxes' bright green reaches the least
+// contrast, stays a grey, and goes no further than it must.
+TEST(ReadableOn, MovesOnlyTheLightnessJustFarEnough) {
+    const Rgb grey = readableOn(0xA6A6A6, 0x00FF00, 4.5);
+    EXPECT_GE(contrastRatio(grey, 0x00FF00), 4.5);
+    EXPECT_LT(contrastRatio(grey, 0x00FF00), 4.7);
+    EXPECT_TRUE(red(grey) == green(grey) && green(grey) == blue(grey));
+    EXPECT_LT(red(grey), 0xA6);
+
+    // Red on the light green darkens and stays red.
+    const Rgb darkRed = readableOn(0xFF0000, 0x80FF80, 4.5);
+    EXPECT_GE(contrastRatio(darkRed, 0x80FF80), 4.5);
+    EXPECT_GT(red(darkRed), 0x60);
+    EXPECT_EQ(green(darkRed), blue(darkRed));
+    EXPECT_LT(green(darkRed), 0x10);
+
+    // Dark blue on a dark grey lightens.
+    const Rgb lightBlue = readableOn(0x000080, 0x303030, 3.0);
+    EXPECT_GE(contrastRatio(lightBlue, 0x303030), 3.0);
+    EXPECT_GT(blue(lightBlue), 0x80);
+    EXPECT_GE(blue(lightBlue), red(lightBlue));
+}
+
+TEST(ReadableOn, FallsBackToBlackOrWhiteWhereNoLightnessReaches) {
+    EXPECT_EQ(readableOn(0x808080, 0xFFFFFF, 21.0), 0x000000u);
+    EXPECT_EQ(readableOn(0x808080, 0x000000, 21.0), 0xFFFFFFu);
+}
+
+TEST(ReadableText, MovesTheSchemesColoursAndKeepsFixedOnes) {
+    const Group schemed{Kind::Label,
+                        8.25,
+                        false,
+                        fixedColour(kLightGreen),
+                        roleColour(ColourRole::ButtonText),
+                        kTextContrast,
+                        Alignment::Centre};
+    const Group fixed{Kind::Label,
+                      8.25,
+                      false,
+                      fixedColour(kLightGreen),
+                      fixedColour(0xC0C0C0),
+                      kTextContrast,
+                      Alignment::Centre};
+    EXPECT_GE(contrastRatio(readableText(schemed, 0xC0C0C0, kLightGreen), kLightGreen), 4.5);
+    EXPECT_EQ(readableText(fixed, 0xC0C0C0, kLightGreen), 0xC0C0C0u);
+    EXPECT_GE(contrastRatio(focusFrame(0x000080, 0x303030), 0x303030), kFrameContrast);
+}
+
+// ---------------------------------------------------------------------------
+// Places and sizes
+
+TEST(Pixels, FifteenTwipsToAPixelAt96DotsPerInch) {
+    EXPECT_EQ(pixels(1440), 96);
+    EXPECT_EQ(pixels(15), 1);
+    EXPECT_EQ(pixels(6735), 449);
+    EXPECT_EQ(pixels(4290), 286);
+    EXPECT_EQ(pixels(7), 0); // 0.47 of a pixel
+    EXPECT_EQ(pixels(8), 1); // 0.53
+    EXPECT_EQ(pixels(1440, 144), 144);
+    EXPECT_EQ(pixels(6735, 144), 674); // 673.5, half up
+    EXPECT_EQ(pixels(1000, 120), 83);  // 83.3
+}
+
+TEST(Placement, KeepsTheFixedPlaceWhereTheWindowFits) {
+    EXPECT_EQ(keptOnScreen({204, 249, 449, 286}, {0, 0, 1024, 768}), (Rect{204, 249, 449, 286}));
+}
+
+TEST(Placement, MovesJustFarEnoughToFit) {
+    // 1.5 times as large on a 1366 by 768 screen less a 40-pixel panel.
+    EXPECT_EQ(keptOnScreen({306, 374, 674, 429}, {0, 0, 1366, 728}), (Rect{306, 299, 674, 429}));
+    // A second screen to the left of the first.
+    EXPECT_EQ(keptOnScreen({-100, 10, 449, 286}, {-1280, 0, 1280, 1024}),
+              (Rect{-449, 10, 449, 286}));
+}
+
+TEST(Placement, AWindowLargerThanTheScreenKeepsItsCornerOnIt) {
+    EXPECT_EQ(keptOnScreen({204, 249, 898, 572}, {0, 30, 640, 450}), (Rect{0, 30, 898, 572}));
+}
+
+// ---------------------------------------------------------------------------
+// Fitting a text to its room
+
+// A text ten pixels wide a point.
+double linear(double points) { return 10.0 * points; }
+
+TEST(FittingPointSize, TheOwnSizeWhereTheTextFits) {
+    EXPECT_EQ(fittingPointSize(12.0, 120.0, linear), 12.0);
+    EXPECT_EQ(fittingPointSize(9.75, 500.0, linear), 9.75);
+}
+
+TEST(FittingPointSize, TheLargestQuarterPointThatFits) {
+    EXPECT_EQ(fittingPointSize(12.0, 100.0, linear), 10.0);
+    EXPECT_EQ(fittingPointSize(12.0, 99.9, linear), 9.75);
+    EXPECT_EQ(fittingPointSize(12.0, 98.0, linear), 9.75);
+    EXPECT_EQ(fittingPointSize(9.75, 97.4, linear), 9.5); // steps from the own size
+}
+
+TEST(FittingPointSize, NeverBelowSevenPoints) {
+    EXPECT_EQ(fittingPointSize(12.0, 70.0, linear), 7.0);
+    EXPECT_EQ(fittingPointSize(12.0, 10.0, linear), 7.0);
+}
+
+TEST(FittingPointSize, TheRoomLeavesThreePixelsEachSide) { EXPECT_EQ(roomInside(100), 94.0); }
+
+// ---------------------------------------------------------------------------
+// The description
+
+TEST(TabOrder, EveryControlOnceByRisingTabIndex) {
+    const auto order = tabOrder();
+    ASSERT_EQ(order.size(), controls().size());
+    std::set<const Control*> seen;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        seen.insert(order[i]);
+        if (i > 0) {
+            EXPECT_LT(order[i - 1]->tabIndex, order[i]->tabIndex);
+        }
+    }
+    EXPECT_EQ(seen.size(), controls().size());
+    EXPECT_EQ(order.front()->name, "Command1");
+}
+
+} // namespace
+} // namespace shell
