@@ -9,6 +9,7 @@
 // Enter, the message box, texts that fit their box, the regional settings.
 // The exercises themselves are the logic's tests' business.
 // Usage: window_driver PROGRAM.exe english|dutch VERSION
+#include "contrast.h"
 #include "control_ids.h"
 #include "exercise/window.h"
 #include "window_description.h"
@@ -18,8 +19,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -178,10 +182,12 @@ SeenMessage answerMessageBox(const Program& program) {
 
 // ---------------------------------------------------------------------------
 
-void windowFacts(const Program& program, const std::wstring& version, const std::wstring& path) {
+void windowFacts(const Program& program, int expectedDpi) {
     HWND window = program.window();
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
-    checkEqual(dpi, 96, "the window's resolution");
+    // Another program's window tells Wine's driver no resolution of its
+    // own: the screen's is the one the program takes, shown by its size.
+    const int dpi = static_cast<int>(GetDpiForSystem());
+    checkEqual(dpi, expectedDpi, "the screen's resolution");
     checkEqual(textOf(window), wide(shell::kWindowTitle), "caption");
     RECT client{};
     GetClientRect(window, &client);
@@ -198,8 +204,10 @@ void windowFacts(const Program& program, const std::wstring& version, const std:
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     check((style & WS_THICKFRAME) && (style & WS_MAXIMIZEBOX) && (style & WS_MINIMIZEBOX),
           "a sizeable frame with the usual boxes");
+}
 
-    // The version that the file carries.
+// The version that the file carries.
+void versionFacts(const std::wstring& version, const std::wstring& path) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     std::vector<char> data(size);
@@ -218,7 +226,7 @@ void windowFacts(const Program& program, const std::wstring& version, const std:
 }
 
 void controlFacts(const Program& program) {
-    const int dpi = static_cast<int>(GetDpiForWindow(program.window()));
+    const int dpi = static_cast<int>(GetDpiForSystem());
     const auto all = shell::controls();
     for (std::size_t row = 0; row < all.size(); ++row) {
         const shell::Control& control = all[row];
@@ -254,18 +262,13 @@ void controlFacts(const Program& program) {
     }
 }
 
-// What a screen reader is told of each control, where this Windows gives
-// another program the controls' accessible objects (Wine 8 does not).
+// What a screen reader is told of each control.
 void spokenNames(const Program& program) {
     for (const shell::Control& control : shell::controls()) {
         IAccessible* accessible = nullptr;
         const HRESULT result = AccessibleObjectFromWindow(
             program.control(control.name), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
             reinterpret_cast<void**>(&accessible));
-        if (result == E_NOINTERFACE) {
-            std::printf("skipped: spoken names, no accessible objects of another program here\n");
-            return;
-        }
         check(SUCCEEDED(result), std::string(control.name) + " has an accessible object");
         if (FAILED(result)) continue;
         VARIANT self{};
@@ -421,6 +424,217 @@ void textsFitTheirBox(const Program& program) {
     }
 }
 
+// ---------------------------------------------------------------------------
+// What the screen shows
+
+// What the screen shows of a control's inside, 0xRRGGBB a pixel, row by row.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<shell::Rgb> pixels;
+    [[nodiscard]] shell::Rgb at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y * width + x)];
+    }
+};
+
+Picture capture(const Program& program, HWND control) {
+    program.settle();
+    pause(100); // the paint that follows what was sent
+    RECT inside{};
+    GetClientRect(control, &inside);
+    POINT origin{0, 0};
+    ClientToScreen(control, &origin);
+    Picture picture;
+    picture.width = inside.right;
+    picture.height = inside.bottom;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ before = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* words = static_cast<const std::uint32_t*>(bits);
+    picture.pixels.assign(words, words + picture.width * picture.height);
+    for (shell::Rgb& pixel : picture.pixels)
+        pixel &= 0xFFFFFF;
+    SelectObject(memory, before);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+// The first and last column in which anything but the background is painted;
+// an empty span is {width, -1}.
+std::pair<int, int> inkColumns(const Picture& picture, shell::Rgb background) {
+    std::pair<int, int> span{picture.width, -1};
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (picture.at(x, y) != background)
+                span = {std::min(span.first, x), std::max(span.second, x)};
+    return span;
+}
+
+double strongestContrast(const Picture& picture, shell::Rgb background) {
+    double strongest = 1.0;
+    for (const shell::Rgb pixel : picture.pixels)
+        strongest = std::max(strongest, shell::contrastRatio(pixel, background));
+    return strongest;
+}
+
+shell::Rgb rgbOf(COLORREF colour) {
+    return static_cast<shell::Rgb>(GetRValue(colour)) << 16 |
+           static_cast<shell::Rgb>(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+// Each result shows whole and readable on its green, also a long result
+// after a short one.
+void resultsShowWhole(const Program& program) {
+    program.click("Command6");
+    program.type(Box::Text1, L"1");
+    program.type(Box::Text2, L"3");
+    program.click("Command1");
+    program.type(Box::Text1, L"-1E9");
+    program.type(Box::Text2, L"7");
+    program.click("Command1");
+    for (const Box box : {Box::Text3, Box::Text4, Box::Text5, Box::Text6}) {
+        const std::string name = "Text" + std::to_string(static_cast<int>(box));
+        const Picture shown = capture(program, program.box(box));
+        const auto [first, last] = inkColumns(shown, shell::kBrightGreen);
+        check(first >= 1 && last <= shown.width - 2 && first <= last,
+              name + " shows " + narrow(program.text(box)) + " whole: ink from column " +
+                  std::to_string(first) + " to " + std::to_string(last) + " of " +
+                  std::to_string(shown.width));
+        const double contrast = strongestContrast(shown, shell::kBrightGreen);
+        check(contrast >= shell::kTextContrast,
+              name + " text contrast " + std::to_string(contrast) + " on its green");
+    }
+}
+
+// The boxes the pupil types into are painted in the scheme's window colour.
+void typingBoxesInTheWindowColour(const Program& program) {
+    program.click("Command6");
+    const shell::Rgb window = rgbOf(GetSysColor(COLOR_WINDOW));
+    for (const Box box : {Box::Text1, Box::Text2, Box::Text12, Box::Text15}) {
+        const Picture shown = capture(program, program.box(box));
+        const auto painted = std::count(shown.pixels.begin(), shown.pixels.end(), window);
+        check(painted * 10 >= static_cast<long>(shown.pixels.size()) * 9,
+              "Text" + std::to_string(static_cast<int>(box)) + " is painted in the window colour");
+    }
+}
+
+// The rows in which anything but the background is painted, and the number
+// of words: runs of ink parted by blank columns at least three tenths of the
+// ink's height wide, as a space is and the gap between two letters is not.
+struct Ink {
+    int rows = 0;
+    int words = 0;
+};
+
+Ink inkOf(const Picture& picture, shell::Rgb background) {
+    int top = picture.height, bottom = -1;
+    std::vector<bool> column(static_cast<std::size_t>(picture.width), false);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (picture.at(x, y) != background) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                column[static_cast<std::size_t>(x)] = true;
+            }
+    Ink ink;
+    ink.rows = bottom - top + 1;
+    const int space = std::max(2, ink.rows * 3 / 10);
+    int blank = space;
+    for (const bool painted : column) {
+        if (painted && blank >= space) ++ink.words;
+        blank = painted ? 0 : blank + 1;
+    }
+    return ink;
+}
+
+// Every label and button shows every word of its caption on its one line,
+// and a caption in capitals stands as tall as its own size at the window's
+// resolution makes it.
+void captionsShowWhole(const Program& program) {
+    const int dpi = static_cast<int>(GetDpiForSystem());
+    for (const shell::Control& control : shell::controls()) {
+        const shell::Group& group = *control.group;
+        if (group.kind == shell::Kind::TextBox) continue;
+        if (control.caption.find(u'\n') != std::u16string_view::npos) continue;
+        const std::string name(control.name);
+        const shell::Rgb background =
+            group.background.fixed ? *group.background.fixed : rgbOf(GetSysColor(COLOR_BTNFACE));
+        Picture shown = capture(program, program.control(control.name));
+        if (group.kind == shell::Kind::Button) {
+            // The caption, inside the button's own edge and focus frame.
+            const int inset = std::max(4, dpi / 16);
+            Picture inner;
+            inner.width = shown.width - 2 * inset;
+            inner.height = shown.height - 2 * inset;
+            for (int y = inset; y < shown.height - inset; ++y)
+                for (int x = inset; x < shown.width - inset; ++x)
+                    inner.pixels.push_back(shown.at(x, y));
+            shown = inner;
+        }
+        const Ink ink = inkOf(shown, background);
+        const auto words =
+            1 + static_cast<int>(std::count(control.caption.begin(), control.caption.end(), u' '));
+        checkEqual(ink.words, words, name + " words painted");
+        const bool capitals = std::none_of(control.caption.begin(), control.caption.end(),
+                                           [](char16_t c) { return c >= u'a' || c == u'('; });
+        if (capitals) {
+            const double ownPixels = group.points * dpi / 72.0;
+            check(ink.rows >= static_cast<int>(0.6 * ownPixels),
+                  name + " caption " + std::to_string(ink.rows) + " pixels tall at " +
+                      std::to_string(dpi) + " dots per inch");
+        }
+    }
+}
+
+// Keys typed on the keyboard, as the pupil types them.
+void typeKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> strokes;
+    for (const WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        INPUT up = down;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        strokes.push_back(down);
+        strokes.push_back(up);
+    }
+    SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+}
+
+// After a message box the focus is back where it was, and Tab goes on from
+// there.
+void focusAfterAMessage(const Program& program) {
+    program.click("Command6");
+    SetForegroundWindow(program.window());
+    waitFor([&] { return GetForegroundWindow() == program.window(); });
+    // To Text1 by the keyboard: OPNIEUW has the focus, and Text1 comes after
+    // ALLES, the first control.
+    PostMessageW(program.focus(), WM_KEYDOWN, VK_TAB, 0);
+    waitFor([&] { return program.focus() == program.control("Command1"); });
+    PostMessageW(program.focus(), WM_KEYDOWN, VK_TAB, 0);
+    check(waitFor([&] { return program.focus() == program.box(Box::Text1); }), "Tab reaches Text1");
+    typeKeys({VK_RETURN});
+    checkEqual(answerMessageBox(program).text, std::wstring(L"Geef een getal"),
+               "Enter in an empty operand box asks for a number");
+    check(waitFor([&] { return program.focus() == program.box(Box::Text1); }),
+          "after the message the focus is back on Text1");
+    typeKeys({VK_TAB});
+    check(waitFor([&] { return program.focus() == program.box(Box::Text2); }),
+          "and Tab goes on to Text2");
+}
+
 void dutchSettings(const Program& program) {
     program.type(Box::Text1, L"3");
     program.type(Box::Text2, L"0,5");
@@ -450,10 +664,12 @@ void dutchSettings(const Program& program) {
 
 int wmain(int argc, wchar_t* argv[]) {
     if (argc != 4) {
-        std::printf("usage: window_driver PROGRAM.exe english|dutch VERSION\n");
+        std::printf("usage: window_driver PROGRAM.exe english|dutch|large|spoken VERSION\n");
         return 2;
     }
     const std::wstring program = argv[1], settings = argv[2], version = argv[3];
+    // Places and sizes as the program sees them, at the screen's resolution.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     STARTUPINFOW startup{};
@@ -481,15 +697,26 @@ int wmain(int argc, wchar_t* argv[]) {
 
     if (settings == L"dutch") {
         dutchSettings(driven);
+    } else if (settings == L"large") {
+        windowFacts(driven, 144);
+        controlFacts(driven);
+        captionsShowWhole(driven);
+        resultsShowWhole(driven);
+    } else if (settings == L"spoken") {
+        spokenNames(driven);
     } else {
-        windowFacts(driven, version, program);
+        windowFacts(driven, 96);
+        versionFacts(version, program);
         controlFacts(driven);
         tabOrder(driven);
-        spokenNames(driven);
         buttonsReachTheirCommands(driven);
         enterInAnOperandBox(driven);
         messages(driven);
         textsFitTheirBox(driven);
+        captionsShowWhole(driven);
+        resultsShowWhole(driven);
+        typingBoxesInTheWindowColour(driven);
+        focusAfterAMessage(driven);
     }
 
     // Closing the window ends the program at once.
