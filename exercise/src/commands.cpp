@@ -171,8 +171,8 @@ void Commands::all() {
     checkAnswer(Box::Text6, Box::Text15);
 }
 
-void Commands::operandKeyPress(char16_t code) {
-    if (code != kEnterCode || !operandsAreNumbers()) return;
+void Commands::operandKeyPress(char16_t keyAscii) {
+    if (keyAscii != kEnterCode || !operandsAreNumbers()) return;
     sumResult();
     signedDifferenceResult();
     productResult();

@@ -52,7 +52,7 @@ public:
     // A key typed into an operand box. Enter fills in all four results and
     // equations with a signed difference and checks no answer; every other
     // code does nothing.
-    void operandKeyPress(char16_t code);
+    void operandKeyPress(char16_t keyAscii);
 
     // OPNIEUW: the boxes that the pupil types into become empty, so that all
     // their places are free; every other box becomes one blank; every answer

@@ -445,8 +445,6 @@ private slots:
         }
     }
 
-    // Closing the window, whatever the boxes hold, ends the event loop at
-    // once with status 0.
     // The toolkit's own texts in a box are Dutch too, whatever the locale
     // (the tests run in the C locale).
     void toolkitTextsInDutch() {
