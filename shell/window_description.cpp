@@ -140,7 +140,7 @@ Rgb readableOn(Rgb text, Rgb background, double least) {
 }
 
 Rgb readableText(const Group& group, Rgb text, Rgb background) {
-    return group.foreground.fixed ? text : readableOn(text, background, group.leastContrast);
+    return readableOn(text, background, group.leastContrast);
 }
 
 std::span<const Control> controls() { return kControls; }

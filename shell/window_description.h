@@ -89,9 +89,9 @@ enum class Edge { Sunken, Flat };
 // not change, or one that never takes the focus.
 enum class Input { Typing, ReadOnly, Disabled };
 
-// The looks and behaviour that the controls of one group share. A text
-// colour from the desktop's scheme is moved to reach leastContrast on the
-// background; a fixed one stays as it is.
+// The looks and behaviour that the controls of one group share. The text
+// colour is moved where it must be to reach leastContrast on the
+// background.
 struct Group {
     Kind kind;
     double points;
@@ -104,11 +104,11 @@ struct Group {
     Input input = Input::Typing;
 };
 
-// The colour a control of the group writes its text in, given the text
-// colour as the desktop's scheme resolves it (for a disabled box, the
-// scheme's disabled text colour) and the background as it is painted: a
-// colour of the scheme moved to reach the group's least contrast, a fixed
-// one as it is.
+// The colour a control of the group writes its text in, given its text
+// colour, fixed or as the desktop's scheme resolves it (for a disabled box,
+// the scheme's disabled text colour), and the background as it is painted:
+// moved to reach the group's least contrast, in the same hue. The notice's
+// fixed red stays red and only darkens.
 [[nodiscard]] Rgb readableText(const Group& group, Rgb text, Rgb background);
 
 // The colour of the frame that marks a focused box without an edge of its

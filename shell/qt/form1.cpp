@@ -5,7 +5,7 @@
 
 #include "contrast.h"
 #include "placement.h"
-#include "result_fit.h"
+#include "text_fit.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -72,36 +72,51 @@ QString fromUtf16(std::u16string_view text) {
 shell::Rgb rgbOf(const QColor& colour) { return colour.rgb() & 0xFFFFFF; }
 QColor colourOf(shell::Rgb rgb) { return QColor(static_cast<QRgb>(rgb)); }
 
-// A flat box, without a sunken edge, that draws a frame in the palette's
-// highlight colour while it has the focus, so that the focus shows even on
-// an empty box.
-class FlatBox final : public QLineEdit {
+// The font in which lines of text fit their room, by the window's one fit
+// rule, measured with the font as the widget draws it.
+QFont fittedFont(const QFont& own, const QStringList& lines, double room, const QWidget* widget) {
+    QFont font = own;
+    font.setPointSizeF(shell::fittingPointSize(own.pointSizeF(), room, [&](double points) {
+        QFont sized = own;
+        sized.setPointSizeF(points);
+        const QFontMetricsF metrics(sized, widget);
+        double widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest;
+    }));
+    return font;
+}
+
+// The frame that marks the focus, in the palette's highlight colour made to
+// stand out from what the control is filled with.
+void paintFocusFrame(QWidget* widget, QPalette::ColorRole fill, int inset) {
+    QPainter painter(widget);
+    const shell::Rgb frame = shell::focusFrame(rgbOf(widget->palette().color(QPalette::Highlight)),
+                                               rgbOf(widget->palette().color(fill)));
+    painter.setPen(QPen(colourOf(frame), 2));
+    painter.drawRect(QRectF(widget->rect()).adjusted(inset + 1, inset + 1, -inset - 1, -inset - 1));
+}
+
+// A text box. Its whole text shows, in a smaller size of its font where the
+// text is too wide for the box at its own, and it returns to its own size
+// as the text gets shorter. While it has the focus it draws a frame, so that
+// the focus shows also on an empty box and in any colour scheme.
+class TextBox final : public QLineEdit {
 public:
-    using QLineEdit::QLineEdit;
+    TextBox(const QFont& own, QWidget* parent) : QLineEdit(parent), own_(own) {
+        setFont(own);
+        connect(this, &QLineEdit::textChanged, this, &TextBox::fit);
+    }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        fit();
+    }
     void paintEvent(QPaintEvent* event) override {
         QLineEdit::paintEvent(event);
-        if (!hasFocus()) return;
-        QPainter painter(this);
-        const shell::Rgb frame = shell::focusFrame(rgbOf(palette().color(QPalette::Highlight)),
-                                                   rgbOf(palette().color(QPalette::Base)));
-        painter.setPen(QPen(colourOf(frame), 2));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-    }
-};
-
-// A result box: always disabled, and drawing its whole text, in a smaller
-// size of its font where the text is too wide for the box at its own.
-class ResultBox final : public QLineEdit {
-public:
-    explicit ResultBox(QWidget* parent) : QLineEdit(parent) {
-        connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
-    }
-
-    void setOwnFont(const QFont& font) {
-        own_ = font;
-        fit();
+        if (hasFocus()) paintFocusFrame(this, QPalette::Base, 0);
     }
 
 private:
@@ -117,19 +132,23 @@ private:
     }
 
     void fit() {
-        const QString shown = text();
-        const double available = room();
-        QFont font = own_;
-        font.setPointSizeF(
-            shell::fittingPointSize(own_.pointSizeF(), available, [&](double points) {
-                QFont sized = own_;
-                sized.setPointSizeF(points);
-                return QFontMetricsF(sized).horizontalAdvance(shown);
-            }));
+        const QFont font = fittedFont(own_, {text()}, room(), this);
         if (font != this->font()) setFont(font);
     }
 
     QFont own_;
+};
+
+// A button that draws a frame inside its edge while it has the focus.
+class Button final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus()) paintFocusFrame(this, QPalette::Button, 1);
+    }
 };
 
 // The colours of one control, from the application's palette as it is now.
@@ -181,18 +200,21 @@ namespace {
 
 QWidget* createControl(const shell::Control& control, QWidget* parent) {
     const Group& group = *control.group;
+    QFont font(fromUtf16(shell::kFontFace));
+    font.setPointSizeF(group.points);
+    font.setBold(group.bold);
+    const QString caption = fromUtf16(control.caption);
     QWidget* widget = nullptr;
     switch (group.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(fromUtf16(control.caption), parent);
+        auto* label = new QLabel(caption, parent);
         label->setAlignment(alignmentOf(group));
-        label->setWordWrap(true);
         label->setAutoFillBackground(true);
         widget = label;
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(fromUtf16(control.caption), parent);
+        auto* button = new Button(caption, parent);
         // Enter presses a button that has the focus, as Space does; no
         // button is the window's default.
         button->setAutoDefault(true);
@@ -200,13 +222,7 @@ QWidget* createControl(const shell::Control& control, QWidget* parent) {
         break;
     }
     case Kind::TextBox: {
-        QLineEdit* edit = nullptr;
-        if (group.edge == Edge::Flat)
-            edit = new FlatBox(parent);
-        else if (group.input == Input::Disabled)
-            edit = new ResultBox(parent);
-        else
-            edit = new QLineEdit(parent);
+        auto* edit = new TextBox(font, parent);
         if (const std::size_t limit = exercise::maximumLength(*control.box); limit > 0)
             edit->setMaxLength(static_cast<int>(limit));
         edit->setText(fromUtf16(exercise::initialText(*control.box)));
@@ -223,16 +239,13 @@ QWidget* createControl(const shell::Control& control, QWidget* parent) {
         QLatin1String(control.name.data(), static_cast<qsizetype>(control.name.size())));
     widget->setGeometry(shell::pixels(control.left), shell::pixels(control.top),
                         shell::pixels(control.width), shell::pixels(control.height));
-    QFont font(fromUtf16(shell::kFontFace));
-    font.setPointSizeF(group.points);
-    font.setBold(group.bold);
-    widget->setFont(font);
-    if (auto* result = dynamic_cast<ResultBox*>(widget)) result->setOwnFont(font);
-    // A caption cut by its label's width can still be read in full.
-    const QString caption = fromUtf16(control.caption);
-    if (group.kind == Kind::Label &&
-        QFontMetrics(font).horizontalAdvance(caption) > widget->width())
-        widget->setToolTip(caption);
+    // A caption shows all of its words, each line on the one line it has.
+    if (group.kind != Kind::TextBox) {
+        const double room = group.kind == Kind::Label ? shell::roomInside(widget->width(), 0)
+                                                      : shell::roomInside(widget->width());
+        font = fittedFont(font, caption.split(u'\n'), room, widget);
+        widget->setFont(font);
+    }
     widget->setAccessibleName(fromUtf16(control.spokenName()));
     return widget;
 }

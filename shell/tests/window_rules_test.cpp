@@ -6,7 +6,7 @@
 // sizes, and a text whose width grows in a straight line with its size.
 #include "contrast.h"
 #include "placement.h"
-#include "result_fit.h"
+#include "text_fit.h"
 #include "window_description.h"
 
 #include <gtest/gtest.h>
@@ -68,23 +68,23 @@ TEST(ReadableOn, FallsBackToBlackOrWhiteWhereNoLightnessReaches) {
     EXPECT_EQ(readableOn(0x808080, 0x000000, 21.0), 0xFFFFFFu);
 }
 
-TEST(ReadableText, MovesTheSchemesColoursAndKeepsFixedOnes) {
-    const Group schemed{Kind::Label,
-                        8.25,
-                        false,
-                        fixedColour(kLightGreen),
-                        roleColour(ColourRole::ButtonText),
-                        kTextContrast,
-                        Alignment::Centre};
-    const Group fixed{Kind::Label,
-                      8.25,
-                      false,
-                      fixedColour(kLightGreen),
-                      fixedColour(0xC0C0C0),
-                      kTextContrast,
-                      Alignment::Centre};
-    EXPECT_GE(contrastRatio(readableText(schemed, 0xC0C0C0, kLightGreen), kLightGreen), 4.5);
-    EXPECT_EQ(readableText(fixed, 0xC0C0C0, kLightGreen), 0xC0C0C0u);
+// Every text reaches its group's least contrast, a fixed colour too; large
+// bold text needs less than small text.
+TEST(ReadableText, ReachesTheGroupsLeastContrast) {
+    Group small{};
+    small.background = fixedColour(kLightGreen);
+    small.foreground = fixedColour(kRed);
+    small.leastContrast = kTextContrast;
+    Group large = small;
+    large.foreground = roleColour(ColourRole::ActiveTitleBar);
+    large.leastContrast = kLargeTextContrast;
+    const double smallContrast = contrastRatio(readableText(small, kRed, kLightGreen), kLightGreen);
+    const double largeContrast =
+        contrastRatio(readableText(large, 0x3DAEE9, kLightGreen), kLightGreen);
+    EXPECT_GE(smallContrast, 4.5);
+    EXPECT_LT(smallContrast, 4.8);
+    EXPECT_GE(largeContrast, 3.0);
+    EXPECT_LT(largeContrast, 3.3);
     EXPECT_GE(contrastRatio(focusFrame(0x000080, 0x303030), 0x303030), kFrameContrast);
 }
 
@@ -142,7 +142,10 @@ TEST(FittingPointSize, NeverBelowSevenPoints) {
     EXPECT_EQ(fittingPointSize(12.0, 10.0, linear), 7.0);
 }
 
-TEST(FittingPointSize, TheRoomLeavesThreePixelsEachSide) { EXPECT_EQ(roomInside(100), 94.0); }
+TEST(FittingPointSize, TheRoomOfABoxLeavesThreePixelsEachSideAndOfALabelNone) {
+    EXPECT_EQ(roomInside(100), 94.0);
+    EXPECT_EQ(roomInside(100, 0), 100.0);
+}
 
 // ---------------------------------------------------------------------------
 // The description

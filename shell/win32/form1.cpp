@@ -5,7 +5,7 @@
 
 #include "control_ids.h"
 #include "placement.h"
-#include "result_fit.h"
+#include "text_fit.h"
 
 #include <initguid.h> // the accessibility GUIDs defined here, once
 #include <oleacc.h>
@@ -235,16 +235,11 @@ void Form1::createControls() {
             extended, windowClass, wide(initial, text), style, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(shell::win32::controlId(*control))),
             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
-        if (group.kind == Kind::Button) subclass(window, buttonProcedure, this);
-        if (control->box) {
-            if (const std::size_t limit = exercise::maximumLength(*control->box);
-                limit > 0 && group.input != Input::Disabled)
+        if (control->box && group.input != Input::Disabled) {
+            if (const std::size_t limit = exercise::maximumLength(*control->box); limit > 0)
                 SendMessageW(window, EM_SETLIMITTEXT, limit, 0);
-            if (*control->box == Box::Text1 || *control->box == Box::Text2)
-                subclass(window, operandProcedure, this);
-            else if (group.edge == shell::Edge::Flat)
-                subclass(window, flatBoxProcedure, this);
         }
+        if (shell::takesFocus(group)) subclass(window, controlProcedure, this);
     }
     layOut();
 }
@@ -305,7 +300,8 @@ void Form1::fitText(HWND control) {
     RECT inside{};
     GetClientRect(control, &inside);
     const int width = inside.right - inside.left;
-    const double room = group.kind == Kind::Label ? width : shell::roomInside(width);
+    const double room =
+        group.kind == Kind::Label ? shell::roomInside(width, 0) : shell::roomInside(width);
     const std::wstring text = windowText(control);
     const WindowDc dc(control);
     const double points = shell::fittingPointSize(group.points, room, [&](double size) {
@@ -487,36 +483,38 @@ LRESULT CALLBACK Form1::windowProcedure(HWND window, UINT message, WPARAM wParam
                 : DefWindowProcW(window, message, wParam, lParam);
 }
 
-// Every character typed into an operand box goes to its key-press handler
-// before the box takes it; the box then takes it as usual. The box asks the
-// dialog manager to leave it Enter, which a single-line box gives up
-// otherwise.
-LRESULT CALLBACK Form1::operandProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_GETDLGCODE && wParam == VK_RETURN)
-        return callOriginal(box, message, wParam, lParam) | DLGC_WANTMESSAGE;
-    if (message == WM_CHAR) {
-        Form1* form = ownerOf(box);
-        if (const Control* control = form->controlOf(box))
-            form->keyPress(*control->box, static_cast<char16_t>(wParam));
+// What the controls that take the focus add to the platform's own: every
+// character typed into an operand box goes to its key-press handler before
+// the box takes it, and the box asks the dialog manager to leave it Enter,
+// which a single-line box gives up otherwise. A button that has the focus
+// tells the dialog manager that it is the default button, so that Enter
+// presses it, as Space does; no button is the default otherwise. And each
+// draws a frame while it has the focus, which shows in any colour scheme.
+LRESULT CALLBACK Form1::controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    Form1* form = ownerOf(control);
+    const Control* described = form->controlOf(control);
+    const bool button = described && described->group->kind == Kind::Button;
+    const bool operand =
+        described && (described->box == Box::Text1 || described->box == Box::Text2);
+    if (message == WM_GETDLGCODE && operand && wParam == VK_RETURN)
+        return callOriginal(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
+    if (message == WM_CHAR && operand)
+        form->keyPress(*described->box, static_cast<char16_t>(wParam));
+    const LRESULT result = callOriginal(control, message, wParam, lParam);
+    switch (message) {
+    case WM_GETDLGCODE:
+        if (button && GetFocus() == control)
+            return (result & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(control, nullptr, TRUE);
+        break;
+    case WM_PAINT:
+        if (GetFocus() == control) form->drawFocusFrame(control);
+        break;
+    default:
+        break;
     }
-    return callOriginal(box, message, wParam, lParam);
-}
-
-// A button that has the focus is pressed by Enter, as by Space: it tells the
-// dialog manager that it is the default button for as long as it has the
-// focus. No button is the default otherwise.
-LRESULT CALLBACK Form1::buttonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = callOriginal(button, message, wParam, lParam);
-    if (message == WM_GETDLGCODE && GetFocus() == button)
-        return (result & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
-    return result;
-}
-
-// A flat box draws a frame while it has the focus, so that the focus shows
-// even on an empty box.
-LRESULT CALLBACK Form1::flatBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = callOriginal(box, message, wParam, lParam);
-    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(box, nullptr, TRUE);
-    if (message == WM_PAINT && GetFocus() == box) ownerOf(box)->drawFocusFrame(box);
     return result;
 }

@@ -47,10 +47,8 @@ public:
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
-    static LRESULT CALLBACK operandProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK buttonProcedure(HWND button, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
-    static LRESULT CALLBACK flatBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
@@ -59,7 +57,7 @@ private:
     [[nodiscard]] HFONT font(double points, bool bold);
     void fitText(HWND control);
     void drawResult(const DRAWITEMSTRUCT& item);
-    void drawFocusFrame(HWND box);
+    void drawFocusFrame(HWND focused);
     [[nodiscard]] HBRUSH brush(const shell::Colour& colour);
     [[nodiscard]] HBRUSH colourControl(HDC dc, HWND control);
     [[nodiscard]] const shell::Control* controlOf(HWND control) const;

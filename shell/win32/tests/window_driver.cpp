@@ -6,12 +6,19 @@
 // buttons, types into it, and finds the message boxes it opens. Checks the
 // window's own facts against its description: each control's place, caption,
 // limit, kind and place in the tab order, the wiring of every button and of
-// Enter, the message box, texts that fit their box, the regional settings.
-// The exercises themselves are the logic's tests' business.
-// Usage: window_driver PROGRAM.exe english|dutch VERSION
+// Enter, the message box, texts that fit their box, the regional settings;
+// and what the screen shows of it: every text whole and readable, in the
+// colours of the desktop's scheme, and the focus, at 96, 120 and 144 dots
+// per inch. The exercises themselves are the logic's tests' business.
+// Usage: window_driver PROGRAM.exe english|dutch|120|144|dark|spoken VERSION
+// (120, 144: the window at that many dots per inch; dark: what it paints
+// in a dark colour scheme; spoken: the names a
+// screen reader says, a check for a real Windows, whose controls'
+// accessible objects Wine 8 does not give another program)
 #include "contrast.h"
 #include "control_ids.h"
 #include "exercise/window.h"
+#include "text_fit.h"
 #include "window_description.h"
 
 #include <objbase.h>
@@ -530,51 +537,97 @@ void typingBoxesInTheWindowColour(const Program& program) {
     }
 }
 
-// The rows in which anything but the background is painted, and the number
-// of words: runs of ink parted by blank columns at least three tenths of the
-// ink's height wide, as a space is and the gap between two letters is not.
+// The extent of what is painted in anything but the background: the colour
+// at the start of each row, where a caption in the middle leaves it, and
+// which a button's face may shade from row to row.
 struct Ink {
-    int rows = 0;
-    int words = 0;
+    int width = 0, rows = 0;
 };
 
-Ink inkOf(const Picture& picture, shell::Rgb background) {
-    int top = picture.height, bottom = -1;
-    std::vector<bool> column(static_cast<std::size_t>(picture.width), false);
+Ink inkOf(const Picture& picture) {
+    int left = picture.width, right = -1, top = picture.height, bottom = -1;
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
-            if (picture.at(x, y) != background) {
+            if (shell::contrastRatio(picture.at(x, y), picture.at(0, y)) > 1.2) {
+                left = std::min(left, x);
+                right = std::max(right, x);
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
-                column[static_cast<std::size_t>(x)] = true;
             }
-    Ink ink;
-    ink.rows = bottom - top + 1;
-    const int space = std::max(2, ink.rows * 3 / 10);
-    int blank = space;
-    for (const bool painted : column) {
-        if (painted && blank >= space) ++ink.words;
-        blank = painted ? 0 : blank + 1;
-    }
-    return ink;
+    return {right - left + 1, bottom - top + 1};
 }
 
-// Every label and button shows every word of its caption on its one line,
-// and a caption in capitals stands as tall as its own size at the window's
-// resolution makes it.
+// The ink of a whole caption on one line, drawn apart in the window's face
+// at a height of so many pixels.
+Ink wholeCaptionInk(const std::wstring& caption, int pixels, bool bold) {
+    constexpr int kWidth = 1200, kHeight = 120;
+    Picture picture;
+    picture.width = kWidth;
+    picture.height = kHeight;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ before = SelectObject(memory, bitmap);
+    HFONT font = CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
+    HGDIOBJ oldFont = SelectObject(memory, font);
+    RECT all{0, 0, kWidth, kHeight};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(memory, RGB(0, 0, 0));
+    SetBkMode(memory, TRANSPARENT);
+    TextOutW(memory, 10, 10, caption.c_str(), static_cast<int>(caption.size()));
+    GdiFlush();
+    const auto* words = static_cast<const std::uint32_t*>(bits);
+    picture.pixels.assign(words, words + kWidth * kHeight);
+    for (shell::Rgb& pixel : picture.pixels)
+        pixel &= 0xFFFFFF;
+    SelectObject(memory, oldFont);
+    DeleteObject(font);
+    SelectObject(memory, before);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return inkOf(picture);
+}
+
+// Tab until the control has the focus.
+void focusOn(const Program& program, HWND control) {
+    for (int step = 0; step < 20 && program.focus() != control; ++step) {
+        const HWND before = program.focus();
+        PostMessageW(before, WM_KEYDOWN, VK_TAB, 0);
+        waitFor([&] { return program.focus() != before; });
+    }
+    check(program.focus() == control,
+          "the focus reaches control " + std::to_string(GetDlgCtrlID(control)) + " by Tab");
+}
+
+// Every label and button paints its whole caption on its one line: as the
+// caption drawn apart at one of the sizes from seven points up to the
+// control's own at the screen's resolution looks, in width and height. A
+// caption that lost a word to a second line, or was cut at an edge, is
+// narrower than the whole caption at its height. A caption in capitals
+// also stands as tall as its own size makes it.
 void captionsShowWhole(const Program& program) {
     const int dpi = static_cast<int>(GetDpiForSystem());
+    focusOn(program, program.box(Box::Text1)); // no button shows a focus frame
     for (const shell::Control& control : shell::controls()) {
         const shell::Group& group = *control.group;
         if (group.kind == shell::Kind::TextBox) continue;
         if (control.caption.find(u'\n') != std::u16string_view::npos) continue;
         const std::string name(control.name);
-        const shell::Rgb background =
-            group.background.fixed ? *group.background.fixed : rgbOf(GetSysColor(COLOR_BTNFACE));
         Picture shown = capture(program, program.control(control.name));
         if (group.kind == shell::Kind::Button) {
-            // The caption, inside the button's own edge and focus frame.
-            const int inset = std::max(4, dpi / 16);
+            // The caption, inside the button's own edge.
+            const int inset = std::max(3, dpi / 32);
             Picture inner;
             inner.width = shown.width - 2 * inset;
             inner.height = shown.height - 2 * inset;
@@ -583,18 +636,81 @@ void captionsShowWhole(const Program& program) {
                     inner.pixels.push_back(shown.at(x, y));
             shown = inner;
         }
-        const Ink ink = inkOf(shown, background);
-        const auto words =
-            1 + static_cast<int>(std::count(control.caption.begin(), control.caption.end(), u' '));
-        checkEqual(ink.words, words, name + " words painted");
+        const Ink painted = inkOf(shown);
+        const std::wstring caption = wide(control.caption);
+        bool whole = false;
+        const int smallest = static_cast<int>(std::lround(shell::kSmallestPoints * dpi / 72.0));
+        const int own = static_cast<int>(std::lround(group.points * dpi / 72.0));
+        for (int pixels = smallest; pixels <= own && !whole; ++pixels) {
+            const Ink drawn = wholeCaptionInk(caption, pixels, group.bold);
+            whole = std::abs(drawn.rows - painted.rows) <= 1 &&
+                    std::abs(drawn.width - painted.width) <= 2;
+        }
+        check(whole, name + " paints its whole caption: ink of " + std::to_string(painted.width) +
+                         " by " + std::to_string(painted.rows) + " pixels at " +
+                         std::to_string(dpi) + " dots per inch");
         const bool capitals = std::none_of(control.caption.begin(), control.caption.end(),
                                            [](char16_t c) { return c >= u'a' || c == u'('; });
-        if (capitals) {
-            const double ownPixels = group.points * dpi / 72.0;
-            check(ink.rows >= static_cast<int>(0.6 * ownPixels),
-                  name + " caption " + std::to_string(ink.rows) + " pixels tall at " +
+        if (capitals)
+            check(painted.rows >= static_cast<int>(0.6 * group.points * dpi / 72.0),
+                  name + " caption " + std::to_string(painted.rows) + " pixels tall at " +
                       std::to_string(dpi) + " dots per inch");
-        }
+    }
+}
+
+// The division notice is painted in a red that reads on the light green.
+void noticeReads(const Program& program) {
+    program.type(Box::Text1, L"5");
+    program.type(Box::Text2, L"0");
+    program.click("Command5");
+    const Picture shown = capture(program, program.box(Box::Text11));
+    shell::Rgb darkest = shell::kLightGreen;
+    for (const shell::Rgb pixel : shown.pixels)
+        if (shell::contrastRatio(pixel, shell::kLightGreen) >
+            shell::contrastRatio(darkest, shell::kLightGreen))
+            darkest = pixel;
+    const double contrast = shell::contrastRatio(darkest, shell::kLightGreen);
+    check(contrast >= shell::kTextContrast,
+          "the notice's text contrast " + std::to_string(contrast) + " on the light green");
+    check((darkest >> 16 & 0xFF) > 0x80 && (darkest >> 8 & 0xFF) < 0x30 && (darkest & 0xFF) < 0x30,
+          "the notice stays red");
+}
+
+// The focus shows on every control that takes it: a mark along its edge
+// that stands out 3:1 from what the control is filled with, in the
+// desktop's colour scheme as it is (the window test runs it in the light
+// one and in a dark one with a dark highlight colour).
+void focusMarks(const Program& program) {
+    std::vector<const shell::Control*> order;
+    for (const shell::Control* control : shell::tabOrder())
+        if (shell::takesFocus(*control->group)) order.push_back(control);
+    program.click("Command6"); // the typing boxes empty
+    focusOn(program, program.control(order.back()->name));
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        HWND control = program.control(order[i]->name);
+        const Picture without = capture(program, control);
+        focusOn(program, control);
+        const Picture with = capture(program, control);
+        const shell::Colour& fill = order[i]->group->background;
+        const shell::Rgb filled =
+            fill.fixed
+                ? *fill.fixed
+                : rgbOf(GetSysColor(fill.role == shell::ColourRole::ButtonFace ? COLOR_BTNFACE
+                                                                               : COLOR_WINDOW));
+        // Along the edge, clear of a selected text in the middle.
+        int marked = 0;
+        for (int y = 0; y < with.height; ++y)
+            for (int x = 0; x < with.width; ++x) {
+                const bool edge = std::min({x, y, with.width - 1 - x, with.height - 1 - y}) < 5;
+                marked +=
+                    edge && with.at(x, y) != without.at(x, y) &&
+                            shell::contrastRatio(with.at(x, y), filled) >= shell::kFrameContrast
+                        ? 1
+                        : 0;
+            }
+        check(marked >= 2 * (with.width + with.height),
+              std::string(order[i]->name) + " shows the focus: " + std::to_string(marked) +
+                  " marked pixels");
     }
 }
 
@@ -664,7 +780,7 @@ void dutchSettings(const Program& program) {
 
 int wmain(int argc, wchar_t* argv[]) {
     if (argc != 4) {
-        std::printf("usage: window_driver PROGRAM.exe english|dutch|large|spoken VERSION\n");
+        std::printf("usage: window_driver PROGRAM.exe english|dutch|120|144|dark|spoken VERSION\n");
         return 2;
     }
     const std::wstring program = argv[1], settings = argv[2], version = argv[3];
@@ -697,11 +813,17 @@ int wmain(int argc, wchar_t* argv[]) {
 
     if (settings == L"dutch") {
         dutchSettings(driven);
-    } else if (settings == L"large") {
-        windowFacts(driven, 144);
+    } else if (settings == L"120" || settings == L"144") {
+        windowFacts(driven, std::stoi(settings));
         controlFacts(driven);
         captionsShowWhole(driven);
         resultsShowWhole(driven);
+    } else if (settings == L"dark") {
+        captionsShowWhole(driven);
+        resultsShowWhole(driven);
+        typingBoxesInTheWindowColour(driven);
+        noticeReads(driven);
+        focusMarks(driven);
     } else if (settings == L"spoken") {
         spokenNames(driven);
     } else {
@@ -716,6 +838,8 @@ int wmain(int argc, wchar_t* argv[]) {
         captionsShowWhole(driven);
         resultsShowWhole(driven);
         typingBoxesInTheWindowColour(driven);
+        noticeReads(driven);
+        focusMarks(driven);
         focusAfterAMessage(driven);
     }
 

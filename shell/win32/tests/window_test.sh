@@ -3,11 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows window under Wine on a private virtual X server: the driver
 # checks the window's facts and what it paints with English regional
-# settings, the decimal comma with Dutch ones, and the window at 144 dots
-# per inch; the program's manifest is checked as Windows reads it. A pass
-# that fails runs once more, and says so: under Wine a window now and then
-# misses an event that a desktop delivers. Ends its own Wine server and X
-# server.
+# settings, the decimal comma with Dutch ones, the window in a dark colour
+# scheme and at 120 and 144 dots per inch; the program's manifest is checked as Windows reads it. A
+# pass that fails runs once more, and says so: under Wine a window now and
+# then misses an event that a desktop delivers. Ends its own Wine server and
+# X server.
 # Usage: window_test.sh DRIVER.exe PROGRAM.exe PREFIX VERSION
 set -euo pipefail
 driver=$1 program=$2 prefix=$3 version=$4
@@ -49,10 +49,31 @@ resolution() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
         </dev/null >/dev/null 2>&1
 }
+# The desktop's colour scheme, as Wine takes it from the user's settings:
+# Wine's own light one, or a dark one with a dark blue highlight.
+colours='HKCU\Control Panel\Colors'
+scheme() {
+    local name
+    for name in Window WindowText ButtonFace ButtonText Hilight MenuText; do
+        wine reg delete "$colours" /v $name /f </dev/null >/dev/null 2>&1 || true
+    done
+    [ "$1" = dark ] || return 0
+    local -A dark=([Window]="35 38 41" [WindowText]="239 240 241" [ButtonFace]="49 54 59"
+        [ButtonText]="239 240 241" [Hilight]="0 0 128" [MenuText]="239 240 241")
+    for name in "${!dark[@]}"; do
+        wine reg add "$colours" /v $name /t REG_SZ /d "${dark[$name]}" /f </dev/null >/dev/null 2>&1
+    done
+}
 resolution 96
+scheme light
 pass "English regional settings" en_US.UTF-8 english
 pass "Dutch regional settings" nl_NL.UTF-8 dutch
-resolution 144
-pass "144 dots per inch" en_US.UTF-8 large
+scheme dark
+pass "A dark colour scheme" en_US.UTF-8 dark
+scheme light
+for dpi in 120 144; do
+    resolution $dpi
+    pass "$dpi dots per inch" en_US.UTF-8 $dpi
+done
 resolution 96
 exit $status

@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every word and digit shows whole, at the scale this test runs at
+// (QT_SCALE_FACTOR): what each caption, result and typed answer paints.
+#include "contrast.h"
+#include "form1.h"
+#include "window_testing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// The first and last column in which something stands out from the
+// background.
+struct Ink {
+    int left = 0, right = -1;
+    [[nodiscard]] int width() const { return right - left + 1; }
+};
+
+Ink inkOf(const QImage& image, const QRect& inside, const QColor& background) {
+    Ink ink{image.width(), -1};
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (shell::contrastRatio(image.pixel(x, y) & 0xFFFFFF, background.rgb() & 0xFFFFFF) >
+                1.3) {
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+            }
+    return ink;
+}
+
+// The ink of a whole text on one line, drawn apart in the given font at the
+// given resolution.
+Ink wholeTextInk(const QString& text, const QFont& font, qreal scale) {
+    const QSizeF size = QFontMetricsF(font).size(0, text) + QSizeF(20, 10);
+    QImage image((size * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(10, 5 + QFontMetricsF(font).ascent()), text);
+    painter.end();
+    return inkOf(image, image.rect(), Qt::white);
+}
+
+} // namespace
+
+class CaptionsTest : public QObject {
+    Q_OBJECT
+
+private:
+    FixedRegionalSettings dutch_{exercise::kDutchFormat};
+
+private slots:
+    // Each label and button paints the whole of its caption on its line:
+    // as wide as the caption drawn apart in the same font, and inside the
+    // control. A last word wrapped out of sight or cut at the edge is
+    // missing from the width.
+    void everyCaptionPaintsWhole() {
+        Form1 form(dutch_);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        int checked = 0;
+        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QString caption;
+            QRect inside = control->rect();
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                caption = label->text();
+            } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+                caption = button->text();
+                inside = inside.adjusted(3, 3, -3, -3); // clear of the edge and focus frame
+            }
+            if (caption.isEmpty() || caption.contains(u'\n')) continue;
+            const QImage image = control->grab().toImage();
+            const qreal scale = image.devicePixelRatio();
+            const QRect pixels(inside.topLeft() * scale, inside.size() * scale);
+            const QColor background = image.pixelColor(pixels.left(), pixels.bottom());
+            const Ink painted = inkOf(image, pixels, background);
+            const Ink whole = wholeTextInk(caption, control->font(), scale);
+            const QString where = QStringLiteral("%1 at %2: %3 of %4 pixels, from %5 to %6 in %7")
+                                      .arg(control->objectName())
+                                      .arg(scale)
+                                      .arg(painted.width())
+                                      .arg(whole.width())
+                                      .arg(painted.left)
+                                      .arg(painted.right)
+                                      .arg(pixels.width());
+            QVERIFY2(painted.width() >= whole.width() - 2 * scale, qPrintable(where));
+            QVERIFY2(painted.left > pixels.left() && painted.right < pixels.right(),
+                     qPrintable(where));
+            ++checked;
+        }
+        QCOMPARE(checked, 5 + 5);
+    }
+
+    // A ten-character answer and a ten-character result show whole, clear
+    // of their box's edges; a short answer is back at the box's own size.
+    void tenCharactersShowWhole_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("answer 0,28571429") << "Text12"
+                                           << "0,28571429";
+        QTest::newRow("answer -142857143") << "Text15"
+                                           << "-142857143";
+        QTest::newRow("result -999990001") << "Text3"
+                                           << "-999990001";
+    }
+    void tenCharactersShowWhole() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        Form1 form(dutch_);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* edit = form.findChild<QLineEdit*>(box);
+        const qreal own = edit->font().pointSizeF();
+        form.setText(static_cast<exercise::Box>(box.mid(4).toInt()), text.toStdU16String());
+        const QImage image = edit->grab().toImage();
+        const qreal scale = image.devicePixelRatio();
+        // Inside the sunken frame, where a text too wide for the box runs up
+        // to the edge.
+        const QRect inside(QPoint(2, 3) * scale,
+                           QPoint(edit->width() - 3, edit->height() - 4) * scale);
+        const QColor background = image.pixelColor(inside.left() + 1, inside.top() + 1);
+        const Ink ink = inkOf(image, inside, background);
+        const QString where = QStringLiteral("%1 at %2: ink from %3 to %4 in %5 to %6")
+                                  .arg(text)
+                                  .arg(scale)
+                                  .arg(ink.left)
+                                  .arg(ink.right)
+                                  .arg(inside.left())
+                                  .arg(inside.right());
+        QVERIFY2(ink.left > inside.left() && ink.right < inside.right(), qPrintable(where));
+        form.setText(static_cast<exercise::Box>(box.mid(4).toInt()), u"7");
+        QCOMPARE(edit->font().pointSizeF(), own);
+    }
+};
+
+QTEST_MAIN(CaptionsTest)
+#include "captions_test.moc"
