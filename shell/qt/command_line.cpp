@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -96,3 +97,34 @@ std::optional<int> readCommandLine(int argc, char* argv[]) {
     }
     return std::nullopt;
 }
+
+namespace {
+
+QtMessageHandler toolkitHandler = nullptr;
+bool displayUnreached = false;
+
+// The platform says which display it could not reach, that it could not
+// load itself, and gives up with a fatal message. Said once, in the
+// program's own words; any other failure of the platform goes on to the
+// toolkit as before.
+void displayFailureHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type != QtFatalMsg && message.contains(QLatin1String("could not connect to display"))) {
+        displayUnreached = true;
+        return;
+    }
+    if (displayUnreached && type != QtFatalMsg &&
+        message.contains(QLatin1String("Could not load the Qt platform plugin")))
+        return;
+    if (displayUnreached && type == QtFatalMsg) {
+        const QString display = qEnvironmentVariable("DISPLAY");
+        std::fprintf(stderr, "%s: no display found: the display '%s' cannot be opened.\n",
+                     qPrintable(QCoreApplication::applicationName()), qPrintable(display));
+        std::_Exit(1);
+    }
+    toolkitHandler(type, context, message);
+}
+
+} // namespace
+
+void reportDisplayFailures() { toolkitHandler = qInstallMessageHandler(displayFailureHandler); }

@@ -14,3 +14,9 @@
 // toolkit abort. Yields the exit status when the program is to end here,
 // nothing when the window is to open.
 [[nodiscard]] std::optional<int> readCommandLine(int argc, char* argv[]);
+
+// Until the application has its display: a display that cannot be opened
+// (DISPLAY=:87, say) ends the program with status 1 and a sentence of its
+// own on standard error, where the toolkit would abort and advise
+// reinstalling. Every other message of the toolkit goes on as before.
+void reportDisplayFailures();

@@ -13,7 +13,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(CIJFERWERF_VERSION));
     if (const std::optional<int> status = readCommandLine(argc, argv)) return *status;
 
+    reportDisplayFailures();
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     installDutchToolkitTexts(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(CIJFERWERF_APP_ID));
     const SystemRegionalSettings settings;

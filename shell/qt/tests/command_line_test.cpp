@@ -95,6 +95,22 @@ private slots:
                                 "is set.\n"));
     }
 
+    // A display that cannot be opened gets the program's own words and
+    // status 1, not the toolkit's abort and its advice to reinstall.
+    void aDisplayThatCannotBeOpened() {
+        QProcess process;
+        QProcessEnvironment environment = withoutDisplay();
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":87"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(CIJFERWERF_PROGRAM), {});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("cijferwerf: no display found: the display ':87' cannot be "
+                                "opened.\n"));
+    }
+
     // The toolkit's own options reach it: given the offscreen platform, the
     // program opens its window there and keeps running.
     void toolkitOptionsPass() {
