@@ -294,10 +294,9 @@ void spokenNames(const Program& program) {
 // after the last comes the first again; a hidden answer box is skipped.
 void tabOrder(const Program& program) {
     std::vector<std::pair<int, HWND>> expected;
-    for (const shell::Control& control : shell::controls())
-        if (shell::takesFocus(*control.group))
-            expected.emplace_back(control.tabIndex, program.control(control.name));
-    std::sort(expected.begin(), expected.end());
+    for (const shell::Control* control : shell::tabOrder())
+        if (shell::takesFocus(*control->group))
+            expected.emplace_back(control->tabIndex, program.control(control->name));
     checkEqual(static_cast<int>(expected.size()), 17, "controls that take the focus");
     check(program.focus() == expected.front().second, "the focus starts on ALLES");
     for (std::size_t step = 1; step <= expected.size(); ++step) {
@@ -501,42 +500,6 @@ shell::Rgb rgbOf(COLORREF colour) {
            static_cast<shell::Rgb>(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
-// Each result shows whole and readable on its green, also a long result
-// after a short one.
-void resultsShowWhole(const Program& program) {
-    program.click("Command6");
-    program.type(Box::Text1, L"1");
-    program.type(Box::Text2, L"3");
-    program.click("Command1");
-    program.type(Box::Text1, L"-1E9");
-    program.type(Box::Text2, L"7");
-    program.click("Command1");
-    for (const Box box : {Box::Text3, Box::Text4, Box::Text5, Box::Text6}) {
-        const std::string name = "Text" + std::to_string(static_cast<int>(box));
-        const Picture shown = capture(program, program.box(box));
-        const auto [first, last] = inkColumns(shown, shell::kBrightGreen);
-        check(first >= 1 && last <= shown.width - 2 && first <= last,
-              name + " shows " + narrow(program.text(box)) + " whole: ink from column " +
-                  std::to_string(first) + " to " + std::to_string(last) + " of " +
-                  std::to_string(shown.width));
-        const double contrast = strongestContrast(shown, shell::kBrightGreen);
-        check(contrast >= shell::kTextContrast,
-              name + " text contrast " + std::to_string(contrast) + " on its green");
-    }
-}
-
-// The boxes the pupil types into are painted in the scheme's window colour.
-void typingBoxesInTheWindowColour(const Program& program) {
-    program.click("Command6");
-    const shell::Rgb window = rgbOf(GetSysColor(COLOR_WINDOW));
-    for (const Box box : {Box::Text1, Box::Text2, Box::Text12, Box::Text15}) {
-        const Picture shown = capture(program, program.box(box));
-        const auto painted = std::count(shown.pixels.begin(), shown.pixels.end(), window);
-        check(painted * 10 >= static_cast<long>(shown.pixels.size()) * 9,
-              "Text" + std::to_string(static_cast<int>(box)) + " is painted in the window colour");
-    }
-}
-
 // The extent of what is painted in anything but the background: the colour
 // at the start of each row, where a caption in the middle leaves it, and
 // which a button's face may shade from row to row.
@@ -599,6 +562,69 @@ Ink wholeCaptionInk(const std::wstring& caption, int pixels, bool bold) {
     return inkOf(picture);
 }
 
+// Whether the ink is that of the whole text on one line, drawn apart in the
+// group's face at one of the sizes from seven points up to the group's own
+// at the screen's resolution, in width and height. A text that lost a word
+// to a second line, or was cut at an edge, is narrower than the whole text
+// at its height.
+bool paintsWhole(const Ink& painted, const std::wstring& text, const shell::Group& group, int dpi) {
+    const int smallest = static_cast<int>(std::lround(shell::kSmallestPoints * dpi / 72.0));
+    const int own = static_cast<int>(std::lround(group.points * dpi / 72.0));
+    for (int pixels = smallest; pixels <= own; ++pixels) {
+        const Ink drawn = wholeCaptionInk(text, pixels, group.bold);
+        if (std::abs(drawn.rows - painted.rows) <= 1 && std::abs(drawn.width - painted.width) <= 2)
+            return true;
+    }
+    return false;
+}
+
+// Each result shows whole and readable on its green, also a long result
+// after a short one.
+void resultsShowWhole(const Program& program) {
+    program.click("Command6");
+    program.type(Box::Text1, L"1");
+    program.type(Box::Text2, L"3");
+    program.click("Command1");
+    program.type(Box::Text1, L"-1E9");
+    program.type(Box::Text2, L"7");
+    program.click("Command1");
+    for (const Box box : {Box::Text3, Box::Text4, Box::Text5, Box::Text6}) {
+        const std::string name = "Text" + std::to_string(static_cast<int>(box));
+        const Picture shown = capture(program, program.box(box));
+        const auto [first, last] = inkColumns(shown, shell::kBrightGreen);
+        check(first >= 1 && last <= shown.width - 2 && first <= last,
+              name + " shows " + narrow(program.text(box)) + " whole: ink from column " +
+                  std::to_string(first) + " to " + std::to_string(last) + " of " +
+                  std::to_string(shown.width));
+        const double contrast = strongestContrast(shown, shell::kBrightGreen);
+        check(contrast >= shell::kTextContrast,
+              name + " text contrast " + std::to_string(contrast) + " on its green");
+    }
+    // What a pupil types shows whole too.
+    const int dpi = static_cast<int>(GetDpiForSystem());
+    for (const auto& [box, typed] :
+         {std::pair{Box::Text12, L"0,28571429"}, std::pair{Box::Text15, L"-142857143"}}) {
+        program.type(box, typed);
+        const Ink painted = inkOf(capture(program, program.box(box)));
+        check(paintsWhole(painted, typed, *shell::controlOf(box).group, dpi),
+              "Text" + std::to_string(static_cast<int>(box)) + " shows " + narrow(typed) +
+                  " whole: ink of " + std::to_string(painted.width) + " by " +
+                  std::to_string(painted.rows) + " pixels");
+    }
+}
+
+// The boxes the pupil types into are painted in the scheme's window colour.
+void typingBoxesInTheWindowColour(const Program& program) {
+    program.click("Command6");
+    const shell::Rgb window = rgbOf(GetSysColor(COLOR_WINDOW));
+    for (const Box box : {Box::Text1, Box::Text2, Box::Text12, Box::Text15}) {
+        const Picture shown = capture(program, program.box(box));
+        const auto painted = std::count(shown.pixels.begin(), shown.pixels.end(), window);
+        check(painted * 10 >= static_cast<long>(shown.pixels.size()) * 9,
+              "Text" + std::to_string(static_cast<int>(box)) + " is painted in the window colour");
+    }
+}
+
 // Tab until the control has the focus.
 void focusOn(const Program& program, HWND control) {
     for (int step = 0; step < 20 && program.focus() != control; ++step) {
@@ -637,18 +663,10 @@ void captionsShowWhole(const Program& program) {
             shown = inner;
         }
         const Ink painted = inkOf(shown);
-        const std::wstring caption = wide(control.caption);
-        bool whole = false;
-        const int smallest = static_cast<int>(std::lround(shell::kSmallestPoints * dpi / 72.0));
-        const int own = static_cast<int>(std::lround(group.points * dpi / 72.0));
-        for (int pixels = smallest; pixels <= own && !whole; ++pixels) {
-            const Ink drawn = wholeCaptionInk(caption, pixels, group.bold);
-            whole = std::abs(drawn.rows - painted.rows) <= 1 &&
-                    std::abs(drawn.width - painted.width) <= 2;
-        }
-        check(whole, name + " paints its whole caption: ink of " + std::to_string(painted.width) +
-                         " by " + std::to_string(painted.rows) + " pixels at " +
-                         std::to_string(dpi) + " dots per inch");
+        check(paintsWhole(painted, wide(control.caption), group, dpi),
+              name + " paints its whole caption: ink of " + std::to_string(painted.width) +
+                  " by " + std::to_string(painted.rows) + " pixels at " + std::to_string(dpi) +
+                  " dots per inch");
         const bool capitals = std::none_of(control.caption.begin(), control.caption.end(),
                                            [](char16_t c) { return c >= u'a' || c == u'('; });
         if (capitals)
