@@ -21,6 +21,22 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr NumberFormat kEnglish = kEnglishFormat;
 constexpr NumberFormat kDutch = kDutchFormat;
 
+// Hands every text of up to longest characters from the alphabet to visit.
+void everyText(std::u16string_view alphabet, std::size_t longest,
+               const std::function<void(const std::u16string&)>& visit) {
+    std::u16string text;
+    std::function<void()> sweep = [&] {
+        visit(text);
+        if (text.size() == longest) return;
+        for (const char16_t c : alphabet) {
+            text.push_back(c);
+            sweep();
+            text.pop_back();
+        }
+    };
+    sweep();
+}
+
 std::string narrow(std::u16string_view text) {
     std::string result;
     for (const char16_t c : text)
@@ -216,20 +232,11 @@ TEST(PointReader, TakesTheUsersDecimalSeparatorAsWellAsThePoint) {
 // Every text of up to four characters from a small alphabet: the user's
 // separator reads exactly as a point would in its place.
 TEST(PointReader, TheUsersSeparatorReadsAsAPointEverywhere) {
-    const std::u16string_view alphabet = u"1,.-E &H";
-    std::u16string text;
-    std::function<void()> sweep = [&] {
+    everyText(u"1,.-E &H", 4, [](const std::u16string& text) {
         std::u16string pointed = text;
         std::replace(pointed.begin(), pointed.end(), u',', u'.');
         ASSERT_EQ(readLeadingNumber(text, u','), readLeadingNumber(pointed)) << narrow(text);
-        if (text.size() == 4) return;
-        for (const char16_t c : alphabet) {
-            text.push_back(c);
-            sweep();
-            text.pop_back();
-        }
-    };
-    sweep();
+    });
 }
 
 TEST(PointReader, TakesOutBlanksAndLineFeedsWherever) {
@@ -315,24 +322,14 @@ TEST(PointReader, TellsWhetherItReadTheWholeText) {
 // divisor the division would meet. Every text a box of four keeps, from a
 // small alphabet.
 TEST(PointReader, ATextReadWholeIsZeroToTheZeroTestExactlyWhenItIsZero) {
-    const std::u16string_view alphabet = u"01,.-E &H";
     for (const NumberFormat format : {kEnglish, kDutch}) {
-        std::u16string text;
         std::size_t numbers = 0;
-        std::function<void()> sweep = [&] {
+        everyText(u"01,.-E &H", 4, [&](const std::u16string& text) {
             const auto whole = readCompleteNumber(text, format.decimalSeparator);
-            if (isNumber(text, format) && whole) {
-                ++numbers;
-                ASSERT_EQ(*readLocaleNumber(text, format) == 0.0, *whole == 0.0) << narrow(text);
-            }
-            if (text.size() == 4) return;
-            for (const char16_t c : alphabet) {
-                text.push_back(c);
-                sweep();
-                text.pop_back();
-            }
-        };
-        sweep();
+            if (!isNumber(text, format) || !whole) return;
+            ++numbers;
+            ASSERT_EQ(*readLocaleNumber(text, format) == 0.0, *whole == 0.0) << narrow(text);
+        });
         EXPECT_GT(numbers, 100u);
     }
 }

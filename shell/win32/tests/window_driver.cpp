@@ -442,6 +442,51 @@ struct Picture {
     }
 };
 
+// A picture of 32 bits a pixel in memory, to copy into or draw on.
+class Canvas {
+public:
+    Canvas(int width, int height) : screen_(GetDC(nullptr)), memory_(CreateCompatibleDC(screen_)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        before_ = SelectObject(memory_, bitmap_);
+        picture_.width = width;
+        picture_.height = height;
+    }
+    ~Canvas() {
+        SelectObject(memory_, before_);
+        DeleteObject(bitmap_);
+        DeleteDC(memory_);
+        ReleaseDC(nullptr, screen_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    [[nodiscard]] HDC screen() const { return screen_; }
+    [[nodiscard]] HDC dc() const { return memory_; }
+    [[nodiscard]] Picture picture() {
+        GdiFlush();
+        const auto* words = static_cast<const std::uint32_t*>(bits_);
+        picture_.pixels.assign(words, words + picture_.width * picture_.height);
+        for (shell::Rgb& pixel : picture_.pixels)
+            pixel &= 0xFFFFFF;
+        return picture_;
+    }
+
+private:
+    HDC screen_;
+    HDC memory_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ before_ = nullptr;
+    void* bits_ = nullptr;
+    Picture picture_;
+};
+
 Picture capture(const Program& program, HWND control) {
     program.settle();
     pause(100); // the paint that follows what was sent
@@ -449,32 +494,10 @@ Picture capture(const Program& program, HWND control) {
     GetClientRect(control, &inside);
     POINT origin{0, 0};
     ClientToScreen(control, &origin);
-    Picture picture;
-    picture.width = inside.right;
-    picture.height = inside.bottom;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ before = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* words = static_cast<const std::uint32_t*>(bits);
-    picture.pixels.assign(words, words + picture.width * picture.height);
-    for (shell::Rgb& pixel : picture.pixels)
-        pixel &= 0xFFFFFF;
-    SelectObject(memory, before);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return picture;
+    Canvas canvas(inside.right, inside.bottom);
+    BitBlt(canvas.dc(), 0, 0, inside.right, inside.bottom, canvas.screen(), origin.x, origin.y,
+           SRCCOPY);
+    return canvas.picture();
 }
 
 // The first and last column in which anything but the background is painted;
@@ -524,42 +547,20 @@ Ink inkOf(const Picture& picture) {
 // at a height of so many pixels.
 Ink wholeCaptionInk(const std::wstring& caption, int pixels, bool bold) {
     constexpr int kWidth = 1200, kHeight = 120;
-    Picture picture;
-    picture.width = kWidth;
-    picture.height = kHeight;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ before = SelectObject(memory, bitmap);
+    Canvas canvas(kWidth, kHeight);
     HFONT font = CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
-    HGDIOBJ oldFont = SelectObject(memory, font);
+    HGDIOBJ before = SelectObject(canvas.dc(), font);
     RECT all{0, 0, kWidth, kHeight};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(memory, RGB(0, 0, 0));
-    SetBkMode(memory, TRANSPARENT);
-    TextOutW(memory, 10, 10, caption.c_str(), static_cast<int>(caption.size()));
-    GdiFlush();
-    const auto* words = static_cast<const std::uint32_t*>(bits);
-    picture.pixels.assign(words, words + kWidth * kHeight);
-    for (shell::Rgb& pixel : picture.pixels)
-        pixel &= 0xFFFFFF;
-    SelectObject(memory, oldFont);
+    FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(canvas.dc(), RGB(0, 0, 0));
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    TextOutW(canvas.dc(), 10, 10, caption.c_str(), static_cast<int>(caption.size()));
+    const Picture drawn = canvas.picture();
+    SelectObject(canvas.dc(), before);
     DeleteObject(font);
-    SelectObject(memory, before);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return inkOf(picture);
+    return inkOf(drawn);
 }
 
 // Whether the ink is that of the whole text on one line, drawn apart in the
