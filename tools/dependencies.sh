@@ -25,8 +25,12 @@ windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev
     wine wine64 xvfb xauth wixl msitools icoutils
 )
+# What the browser build adds: emscripten, with node to run the logic's
+# tests in WebAssembly.
+web_packages=(cmake ninja-build emscripten nodejs libgtest-dev)
 # What CI adds: clang and its runtime for the fuzzers.
-ci_packages=("${test_packages[@]}" "${windows_packages[@]}" clang libclang-rt-14-dev)
+ci_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
+    clang libclang-rt-14-dev)
 
 # install_missing_packages PACKAGE...
 install_missing_packages() {

@@ -4,9 +4,12 @@
 #include "exercise/arithmetic.h"
 
 #include <cfenv>
+#include <cmath>
 
 namespace exercise {
 namespace {
+
+#if defined(FE_INVALID) && defined(FE_DIVBYZERO)
 
 // The status flags are cleared before an operation and read right after it.
 // The result passes through a volatile so that the compiler neither moves the
@@ -21,6 +24,24 @@ template <typename Operation> double checked(Operation operation, double a, doub
     if (raised & FE_DIVBYZERO) throw ArithmeticFault(FaultCondition::DivisionByZero);
     return result;
 }
+
+#else
+
+// Where the floating-point environment keeps no exception flags (WebAssembly
+// has none), the fault is read from the operands and the result, as the
+// flags would have it for the four operations: a NaN from operands that are
+// no NaN is an invalid operation; an infinity from a finite number and a
+// zero, which only a division gives, is a division by zero.
+template <typename Operation> double checked(Operation operation, double a, double b) {
+    const double result = operation(a, b);
+    if (std::isnan(result) && !std::isnan(a) && !std::isnan(b))
+        throw ArithmeticFault(FaultCondition::InvalidOperation);
+    if (std::isinf(result) && std::isfinite(a) && b == 0.0)
+        throw ArithmeticFault(FaultCondition::DivisionByZero);
+    return result;
+}
+
+#endif
 
 } // namespace
 

@@ -5,9 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <span>
 #include <string>
@@ -128,6 +132,62 @@ double beyondRange(std::string_view text) noexcept {
     return negative ? -size : size;
 }
 
+// The conversions of doubles from and to plain ASCII. The standard library
+// does them where its feature macro says that it has them for doubles;
+// elsewhere (libc++ 13 for WebAssembly, say) the C library does, which
+// there knows no locale but C's. Both read only what std::from_chars reads:
+// no blanks, no plus, no hexadecimal form.
+struct Parsed {
+    double value;
+    std::size_t length;
+    bool outOfRange;
+};
+
+Parsed parseDouble(std::string_view text) noexcept {
+#if defined(__cpp_lib_to_chars)
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return {value, static_cast<std::size_t>(end - text.data()),
+            ec == std::errc::result_out_of_range};
+#else
+    const std::size_t plain = text.find_first_not_of("0123456789.eE+-");
+    char local[64];
+    std::string longer;
+    const std::string_view number = text.substr(0, plain);
+    const char* start = local;
+    if (number.size() < sizeof local) {
+        std::memcpy(local, number.data(), number.size());
+        local[number.size()] = '\0';
+    } else {
+        longer.assign(number);
+        start = longer.c_str();
+    }
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(start, &end);
+    const bool beyond = errno == ERANGE && (value == 0.0 || std::isinf(value));
+    return {value, static_cast<std::size_t>(end - start), beyond};
+#endif
+}
+
+// The characters written into buffer, none when it has too little room.
+std::string_view printDouble(std::span<char> buffer, double value, std::chars_format format,
+                             int precision) noexcept {
+#if defined(__cpp_lib_to_chars)
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
+    if (ec != std::errc{}) return {};
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+#else
+    const char* pattern = format == std::chars_format::fixed        ? "%.*f"
+                          : format == std::chars_format::scientific ? "%.*e"
+                                                                    : "%.*g";
+    const int written = std::snprintf(buffer.data(), buffer.size(), pattern, precision, value);
+    if (written < 0 || static_cast<std::size_t>(written) >= buffer.size()) return {};
+    return {buffer.data(), static_cast<std::size_t>(written)};
+#endif
+}
+
 struct Reading {
     double value;
     std::size_t length; // characters read
@@ -140,11 +200,10 @@ struct Reading {
 // starts with a digit or a point, after the minus, so that the words inf and
 // nan that std::from_chars also knows never come this far.
 Reading readDecimalPrefix(std::string_view text) noexcept {
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    const auto length = static_cast<std::size_t>(end - text.data());
-    if (ec == std::errc::result_out_of_range) value = beyondRange(text.substr(0, length));
-    return {value, length};
+    const Parsed parsed = parseDouble(text);
+    const double value =
+        parsed.outOfRange ? beyondRange(text.substr(0, parsed.length)) : parsed.value;
+    return {value, parsed.length};
 }
 
 // Takes a whole text of the form &H hex-digits or &O octal-digits, handing
@@ -337,10 +396,9 @@ std::optional<std::string> roundedToFit(double value, std::size_t width) {
     // Every double from 2^-14 up has at most 66 decimals, so these digits
     // are exact for every value that the fixed form writes.
     std::array<char, kExactCapacity> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         std::abs(value), std::chars_format::fixed, kExactDecimals);
-    if (ec != std::errc{}) return std::nullopt;
-    const std::string_view exact(buffer.data(), end);
+    const std::string_view exact =
+        printDouble(buffer, std::abs(value), std::chars_format::fixed, kExactDecimals);
+    if (exact.empty()) return std::nullopt;
     const std::size_t sign = std::signbit(value) ? 1 : 0;
     const std::size_t point = exact.find('.');
     if (sign + point > width) return std::nullopt;
@@ -405,11 +463,10 @@ std::u16string formatResult(double value, NumberFormat format) {
     if (value == 0.0) return u"0";
     if (!std::isfinite(value)) return std::isnan(value) ? u"NAN" : (value < 0 ? u"-INF" : u"INF");
     std::array<char, kResultCapacity> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::general, 15);
+    const std::string_view general = printDouble(buffer, value, std::chars_format::general, 15);
     // Digits, a minus, a point, an e and an exponent sign: widened as they
     // are, then the point and the e put right.
-    std::u16string text(buffer.data(), end);
+    std::u16string text(general.begin(), general.end());
     if (const auto point = text.find(u'.'); point != std::u16string::npos)
         text[point] = format.decimalSeparator;
     if (const auto e = text.find(u'e', 1); e != std::u16string::npos) text[e] = u'E';
@@ -431,9 +488,7 @@ std::u16string formatResultToFit(double value, NumberFormat format, std::size_t 
     // point, trailing zeros dropped as the result formatter drops them.
     auto exponentText = [value](int digits) {
         std::array<char, kResultCapacity + 8> buffer{};
-        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                             std::chars_format::scientific, digits);
-        std::string plain(buffer.data(), end);
+        std::string plain(printDouble(buffer, value, std::chars_format::scientific, digits));
         const auto e = plain.find('e');
         auto last = plain.find_last_not_of('0', e - 1);
         if (plain[last] == '.') --last;

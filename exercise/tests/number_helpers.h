@@ -7,14 +7,23 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace exercise::testing {
 
 // The double with these 64 bits: any value of the range, the infinities and
-// NaN among them.
-[[nodiscard]] inline double doubleOfBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
+// NaN among them. (A library without std::bit_cast copies the bits.)
+[[nodiscard]] inline double doubleOfBits(std::uint64_t bits) {
+#if defined(__cpp_lib_bit_cast)
+    return std::bit_cast<double>(bits);
+#else
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+#endif
+}
 
 // Octal digits written as the same number in C's hexadecimal form ("0x..."),
 // which strtod reads with one correct rounding, however many digits.
