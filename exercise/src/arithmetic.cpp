@@ -5,6 +5,8 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace exercise {
 namespace {
@@ -27,14 +29,24 @@ template <typename Operation> double checked(Operation operation, double a, doub
 
 #else
 
+// A NaN whose quiet bit is clear, which IEEE 754 operations report as an
+// invalid operation.
+bool isSignalling(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return std::isnan(value) && (bits & (std::uint64_t{1} << 51)) == 0;
+}
+
 // Where the floating-point environment keeps no exception flags (WebAssembly
 // has none), the fault is read from the operands and the result, as the
 // flags would have it for the four operations: a NaN from operands that are
-// no NaN is an invalid operation; an infinity from a finite number and a
-// zero, which only a division gives, is a division by zero.
+// no NaN, or a signalling NaN among them, is an invalid operation; an
+// infinity from a finite number and a zero, which only a division gives, is
+// a division by zero.
 template <typename Operation> double checked(Operation operation, double a, double b) {
     const double result = operation(a, b);
-    if (std::isnan(result) && !std::isnan(a) && !std::isnan(b))
+    if ((std::isnan(result) && !std::isnan(a) && !std::isnan(b)) || isSignalling(a) ||
+        isSignalling(b))
         throw ArithmeticFault(FaultCondition::InvalidOperation);
     if (std::isinf(result) && std::isfinite(a) && b == 0.0)
         throw ArithmeticFault(FaultCondition::DivisionByZero);

@@ -44,6 +44,11 @@ TEST(Arithmetic, InvalidOperationIsAFault) {
     EXPECT_EQ(faultOf(subtract, kInfinity, kInfinity), FaultCondition::InvalidOperation);
     EXPECT_EQ(faultOf(add, kInfinity, -kInfinity), FaultCondition::InvalidOperation);
     EXPECT_EQ(faultOf(multiply, 0, kInfinity), FaultCondition::InvalidOperation);
+    // A signalling NaN is an invalid operation too, a quiet one is no fault.
+    const double signalling = std::numeric_limits<double>::signaling_NaN();
+    EXPECT_EQ(faultOf(add, 1, signalling), FaultCondition::InvalidOperation);
+    EXPECT_EQ(faultOf(multiply, signalling, 2), FaultCondition::InvalidOperation);
+    EXPECT_TRUE(std::isnan(add(1, std::numeric_limits<double>::quiet_NaN())));
 }
 
 // Overflow, underflow and inexact results are ordinary values.

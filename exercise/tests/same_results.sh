@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The logic built natively and for WebAssembly writes the same results for
+# the same seeded inputs; the first lines that differ are shown.
+# Usage: same_results.sh NATIVE_PROGRAM WEBASSEMBLY_PROGRAM.js
+set -euo pipefail
+native=$1 web=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$native" >"$work/native"
+/usr/bin/node --no-experimental-fetch "$web" >"$work/web"
+lines=$(wc -l <"$work/native")
+if ! cmp -s "$work/native" "$work/web"; then
+    diff "$work/native" "$work/web" | head -n 20
+    echo "FAIL: the native and the WebAssembly results differ"
+    exit 1
+fi
+echo "$lines lines the same"
