@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Cijferwerf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows Installer package under Wine, as a school's IT admin uses it:
-# what it holds; a silent install (the program in Program Files\Cijferwerf,
-# a Start-menu shortcut, one entry to remove it, its folder recorded); a
-# rebuild of the same version that replaces it; an older version that is
-# refused; a silent removal that leaves nothing; and an install into a
+# what it holds; a silent install over an older version, which it replaces
+# (the program in Program Files\Cijferwerf, a Start-menu shortcut, one entry
+# to remove it, its folder recorded); a rebuild of the same version that
+# replaces it; an older version that is refused; a silent removal that leaves nothing; and an install into a
 # folder of the admin's choice, with a blank and an e with diaeresis in its
 # name, that starts and is removed again from there.
 # Usage: installer_test.sh PACKAGE.msi STAGE PREFIX VERSION MSI_VERSION UPGRADE_CODE
@@ -79,8 +79,11 @@ msiexec() {
     echo "$status"
 }
 
-echo "== Installed, then a rebuild of the same version, then an older version"
+echo "== An older version, this one over it, a rebuild of it, then the older again"
+[ "$(msiexec "$work/older.msi" /i)" = 0 ] || fail "the older version does not install"
 [ "$(msiexec "$msi" /i)" = 0 ] || fail "msiexec /i did not succeed"
+[ "$(uninstall_entries)" = 1 ] || fail "after the upgrade $(uninstall_entries) uninstall entries"
+uninstall_list | grep -q 'DisplayVersion    REG_SZ    0.9.0' && fail "the older version stays"
 [ -s "$default_folder/cijferwerf.exe" ] || fail "no program in Program Files\\Cijferwerf"
 [ -n "$(shortcuts)" ] || fail "no Start-menu shortcut"
 [ "$(uninstall_entries)" = 1 ] || fail "$(uninstall_entries) uninstall entries, not 1"

@@ -187,6 +187,17 @@ SeenMessage answerMessageBox(const Program& program) {
     return seen;
 }
 
+// Tab until the control has the focus.
+void focusOn(const Program& program, HWND control) {
+    for (int step = 0; step < 20 && program.focus() != control; ++step) {
+        const HWND before = program.focus();
+        PostMessageW(before, WM_KEYDOWN, VK_TAB, 0);
+        waitFor([&] { return program.focus() != before; });
+    }
+    check(program.focus() == control,
+          "the focus reaches control " + std::to_string(GetDlgCtrlID(control)) + " by Tab");
+}
+
 // ---------------------------------------------------------------------------
 
 void windowFacts(const Program& program, int expectedDpi) {
@@ -323,7 +334,19 @@ void tabOrder(const Program& program) {
     check(waitFor([&] { return program.focus() == expected.back().second; }),
           "Shift+Tab from the first control reaches the last");
 
-    // Enter presses the button that has the focus, here OPNIEUW.
+    // Enter presses the button that has the focus, here OPNIEUW, and no
+    // other, however the button got the focus: by the mouse too, which the
+    // dialog manager does not see. The focused button tells it that it is
+    // the default, which is what it asks before it presses one.
+    focusOn(program, program.box(Box::Text1));
+    program.click("Command6");
+    for (const shell::Control& control : shell::controls()) {
+        if (control.group->kind != shell::Kind::Button) continue;
+        HWND button = program.control(control.name);
+        const auto code = SendMessageW(button, WM_GETDLGCODE, 0, 0);
+        check(((code & DLGC_DEFPUSHBUTTON) != 0) == (button == expected.back().second),
+              std::string(control.name) + " is the default button only while it has the focus");
+    }
     program.type(Box::Text1, L"8");
     INPUT enter[2]{};
     for (INPUT& key : enter) {
@@ -626,17 +649,6 @@ void typingBoxesInTheWindowColour(const Program& program) {
     }
 }
 
-// Tab until the control has the focus.
-void focusOn(const Program& program, HWND control) {
-    for (int step = 0; step < 20 && program.focus() != control; ++step) {
-        const HWND before = program.focus();
-        PostMessageW(before, WM_KEYDOWN, VK_TAB, 0);
-        waitFor([&] { return program.focus() != before; });
-    }
-    check(program.focus() == control,
-          "the focus reaches control " + std::to_string(GetDlgCtrlID(control)) + " by Tab");
-}
-
 // Every label and button paints its whole caption on its one line: as the
 // caption drawn apart at one of the sizes from seven points up to the
 // control's own at the screen's resolution looks, in width and height. A
@@ -649,9 +661,9 @@ void captionsShowWhole(const Program& program) {
     for (const shell::Control& control : shell::controls()) {
         const shell::Group& group = *control.group;
         if (group.kind == shell::Kind::TextBox) continue;
-        if (control.caption.find(u'\n') != std::u16string_view::npos) continue;
         const std::string name(control.name);
         Picture shown = capture(program, program.control(control.name));
+        const double ownPixels = group.points * dpi / 72.0;
         if (group.kind == shell::Kind::Button) {
             // The caption, inside the button's own edge.
             const int inset = std::max(3, dpi / 32);
@@ -663,17 +675,47 @@ void captionsShowWhole(const Program& program) {
                     inner.pixels.push_back(shown.at(x, y));
             shown = inner;
         }
+        if (const auto lines = std::count(control.caption.begin(), control.caption.end(), u'\n');
+            lines > 0) {
+            // One capital a line, each line as high as the own size makes it:
+            // lines of 1.15 em, the last a capital of 0.716 em.
+            const int rows = inkOf(shown).rows;
+            check(rows >= static_cast<int>(0.8 * ownPixels *
+                                           (1.15 * static_cast<double>(lines) + 0.716)),
+                  name + " caption " + std::to_string(rows) + " pixels tall at " +
+                      std::to_string(dpi) + " dots per inch");
+            continue;
+        }
         const Ink painted = inkOf(shown);
         check(paintsWhole(painted, wide(control.caption), group, dpi),
-              name + " paints its whole caption: ink of " + std::to_string(painted.width) +
-                  " by " + std::to_string(painted.rows) + " pixels at " + std::to_string(dpi) +
+              name + " paints its whole caption: ink of " + std::to_string(painted.width) + " by " +
+                  std::to_string(painted.rows) + " pixels at " + std::to_string(dpi) +
                   " dots per inch");
         const bool capitals = std::none_of(control.caption.begin(), control.caption.end(),
                                            [](char16_t c) { return c >= u'a' || c == u'('; });
         if (capitals)
-            check(painted.rows >= static_cast<int>(0.6 * group.points * dpi / 72.0),
+            check(painted.rows >= static_cast<int>(0.6 * ownPixels),
                   name + " caption " + std::to_string(painted.rows) + " pixels tall at " +
                       std::to_string(dpi) + " dots per inch");
+    }
+}
+
+// Every caption, and what a pupil types, stands out from what it is written
+// on as far as its group asks, whatever the colour scheme gives.
+void textsRead(const Program& program) {
+    focusOn(program, program.control("Command1")); // no box shows a focus frame
+    program.type(Box::Text1, L"7");
+    program.type(Box::Text12, L"8");
+    for (const shell::Control& control : shell::controls()) {
+        const shell::Group& group = *control.group;
+        const bool typed = control.box == Box::Text1 || control.box == Box::Text12;
+        if (group.kind != shell::Kind::Label && !typed) continue;
+        const shell::Rgb background =
+            group.background.fixed ? *group.background.fixed : rgbOf(GetSysColor(COLOR_WINDOW));
+        const double contrast =
+            strongestContrast(capture(program, program.control(control.name)), background);
+        check(contrast >= group.leastContrast,
+              std::string(control.name) + " text contrast " + std::to_string(contrast));
     }
 }
 
@@ -838,6 +880,7 @@ int wmain(int argc, wchar_t* argv[]) {
         captionsShowWhole(driven);
         resultsShowWhole(driven);
     } else if (settings == L"dark") {
+        textsRead(driven);
         captionsShowWhole(driven);
         resultsShowWhole(driven);
         typingBoxesInTheWindowColour(driven);
@@ -858,6 +901,7 @@ int wmain(int argc, wchar_t* argv[]) {
         resultsShowWhole(driven);
         typingBoxesInTheWindowColour(driven);
         noticeReads(driven);
+        textsRead(driven);
         focusMarks(driven);
         focusAfterAMessage(driven);
     }
