@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Cijferwerf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The one window of the program: 26 controls at fixed places, the window
-// operations that the exercises use, and the wiring of the eight events.
+// The one window of the program on Linux, made of Qt widgets from the
+// window's description: the window operations that the exercises use, with
+// each click and each character typed into an operand box handed on to the
+// shared wiring of the events.
 #pragma once
 
 #include "exercise/window.h"
