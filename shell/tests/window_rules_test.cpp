@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 namespace shell {
 namespace {
@@ -145,23 +144,6 @@ TEST(FittingPointSize, NeverBelowSevenPoints) {
 TEST(FittingPointSize, TheRoomOfABoxLeavesThreePixelsEachSideAndOfALabelNone) {
     EXPECT_EQ(roomInside(100), 94.0);
     EXPECT_EQ(roomInside(100, 0), 100.0);
-}
-
-// ---------------------------------------------------------------------------
-// The description
-
-TEST(TabOrder, EveryControlOnceByRisingTabIndex) {
-    const auto order = tabOrder();
-    ASSERT_EQ(order.size(), controls().size());
-    std::set<const Control*> seen;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        seen.insert(order[i]);
-        if (i > 0) {
-            EXPECT_LT(order[i - 1]->tabIndex, order[i]->tabIndex);
-        }
-    }
-    EXPECT_EQ(seen.size(), controls().size());
-    EXPECT_EQ(order.front()->name, "Command1");
 }
 
 } // namespace

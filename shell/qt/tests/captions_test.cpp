@@ -99,8 +99,9 @@ private slots:
         QCOMPARE(checked, 5 + 5);
     }
 
-    // A ten-character answer and a ten-character result show whole, clear
-    // of their box's edges; a short answer is back at the box's own size.
+    // A ten-character answer shows whole, clear of its box's edges, and a
+    // short one is back at the box's own size. (The results: the appearance
+    // test.)
     void tenCharactersShowWhole_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
