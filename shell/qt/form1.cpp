@@ -183,8 +183,7 @@ void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
 
 // The message box's icon: the stop icon is the only one the program uses.
 QMessageBox::Icon iconOfStyle(int style) {
-    return (style & 0x70) == exercise::kMessageCritical ? QMessageBox::Critical
-                                                        : QMessageBox::NoIcon;
+    return exercise::showsStopIcon(style) ? QMessageBox::Critical : QMessageBox::NoIcon;
 }
 
 // The character code of a key stroke that produces a character, or 0. The

@@ -87,6 +87,12 @@ inline constexpr int kBoxCount = 15;
 // Message box style: the critical (stop) icon with a single OK button.
 inline constexpr int kMessageCritical = 16;
 
+// Whether a message of the style shows the stop icon; the icon is the
+// style's second hexadecimal digit.
+[[nodiscard]] constexpr bool showsStopIcon(int style) noexcept {
+    return (style & 0x70) == kMessageCritical;
+}
+
 class WindowOperations {
 public:
     virtual ~WindowOperations() = default;

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The one window of the program in the browser: the page's elements, made
+// from the window's description, with the window operations that the
+// exercises use. Each click and each character typed into an operand box is
+// handed on to the shared wiring of the events.
+#pragma once
+
+#include "exercise/window.h"
+#include "form_events.h"
+#include "window_description.h"
+
+#include <emscripten/val.h>
+
+#include <string>
+#include <vector>
+
+class Form1 final : public shell::Form1Events {
+public:
+    // Builds the window inside the page's element parent.
+    Form1(const exercise::RegionalSettings& settings, emscripten::val parent);
+
+    // Window operations
+    [[nodiscard]] std::u16string text(exercise::Box box) const override;
+    void setText(exercise::Box box, std::u16string_view text) override;
+    void setAnswerVisible(exercise::Box box, bool visible) override;
+    void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override;
+
+    // What the page's events bring, by the control's row in the
+    // description.
+    void clicked(int row);
+    // A key pressed in an operand box; the event is the browser's own.
+    void keyDown(int row, emscripten::val event);
+    // A text typed into a box; it is fitted anew.
+    void typed(int row);
+    // The fonts have loaded, or the colour scheme has changed.
+    void fitAll();
+    void applyColours();
+
+private:
+    [[nodiscard]] emscripten::val box(exercise::Box box) const;
+    void fit(std::size_t row);
+
+    emscripten::val document_;
+    emscripten::val dialog_;
+    emscripten::val dialogTitle_;
+    emscripten::val dialogText_;
+    emscripten::val dialogIcon_;
+    emscripten::val focusStyle_;
+    // Each control's element, by its row in the description.
+    std::vector<emscripten::val> elements_;
+};

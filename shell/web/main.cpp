@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program in the browser: the window in the page's element for it, the
+// page's events handed to it, and the service worker that keeps the page
+// for working offline. The page lives on after main returns.
+
+#include "form1.h"
+#include "regional_settings.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <memory>
+#include <string>
+
+using emscripten::val;
+
+namespace {
+
+std::unique_ptr<Form1> form;
+
+void click(int row, val) { form->clicked(row); }
+void keyDown(int row, val event) { form->keyDown(row, event); }
+void input(int row, val) { form->typed(row); }
+void fontsLoaded(val) { form->fitAll(); }
+void schemeChanged(val) {
+    form->applyColours();
+    form->fitAll();
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(cijferwerf) {
+    emscripten::function("cijferwerfClick", &click);
+    emscripten::function("cijferwerfKeyDown", &keyDown);
+    emscripten::function("cijferwerfInput", &input);
+    emscripten::function("cijferwerfFontsLoaded", &fontsLoaded);
+    emscripten::function("cijferwerfSchemeChanged", &schemeChanged);
+}
+
+int main() {
+    static const SystemRegionalSettings settings;
+    const val document = val::global("document");
+    form = std::make_unique<Form1>(settings, document.call<val>("getElementById", std::string("Form1")));
+
+    // Texts are measured again once the shipped font has come, and colours
+    // resolved again when the user's colour scheme changes.
+    val loads = val::array();
+    for (const char* weight : {"", "bold "})
+        loads.call<void>("push", document["fonts"].call<val>(
+                                     "load", std::string(weight) + "12pt \"Cijferwerf Sans\""));
+    val::global("Promise")
+        .call<val>("all", loads)
+        .call<val>("then", val::module_property("cijferwerfFontsLoaded"));
+    val::global("matchMedia")(std::string("(prefers-color-scheme: dark)"))
+        .call<void>("addEventListener", std::string("change"),
+                    val::module_property("cijferwerfSchemeChanged"));
+
+    const val navigator = val::global("navigator");
+    if (!navigator["serviceWorker"].isUndefined())
+        navigator["serviceWorker"].call<val>("register", std::string("sw.js"));
+    document["documentElement"].call<void>("setAttribute", std::string("data-ready"), std::string(""));
+    return 0;
+}
