@@ -118,6 +118,23 @@ val create(const val& document, const char* tag) {
     return document.call<val>("createElement", std::string(tag));
 }
 
+// A caption, each of its lines a block of its own, so that a caption written
+// down a button reads as the word it is ("ALLES"), to a screen reader and to
+// speech control alike.
+void setCaption(const val& document, val element, std::u16string_view caption) {
+    const std::vector<std::string> lines = linesOf(web::utf8(caption));
+    if (lines.size() == 1) {
+        element.set("textContent", lines.front());
+        return;
+    }
+    for (const std::string& line : lines) {
+        val block = create(document, "span");
+        block["style"].set("display", std::string("block"));
+        block.set("textContent", line);
+        element.call<void>("append", block);
+    }
+}
+
 // One control's element at its place, with its caption, limit, state and
 // spoken name.
 val createControl(const val& document, const shell::Control& control, int row) {
@@ -126,12 +143,12 @@ val createControl(const val& document, const shell::Control& control, int row) {
     switch (group.kind) {
     case Kind::Label:
         element = create(document, "div");
-        element.set("textContent", web::utf8(control.caption));
+        setCaption(document, element, control.caption);
         break;
     case Kind::Button:
         element = create(document, "button");
         element.set("type", std::string("button"));
-        element.set("textContent", web::utf8(control.caption));
+        setCaption(document, element, control.caption);
         element.call<void>("addEventListener", std::string("click"), handler("cijferwerfClick", row));
         break;
     case Kind::TextBox: {

@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's description as the page's tests read it: one JSON object
+// with every control's name, place in CSS pixels, caption, spoken name,
+// limit, state and tab index, and the window's own size, title and colour.
+
+#include "../web_text.h"
+#include "window_description.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string quoted(std::u16string_view text) {
+    std::string result = "\"";
+    for (const char c : web::utf8(text)) {
+        if (c == '"' || c == '\\') {
+            result += '\\';
+            result += c;
+        } else if (c == '\n') {
+            result += "\\n";
+        } else {
+            result += c;
+        }
+    }
+    return result + '"';
+}
+
+std::string quoted(std::string_view text) {
+    return quoted(std::u16string(text.begin(), text.end()));
+}
+
+const char* kindOf(const shell::Group& group) {
+    switch (group.kind) {
+    case shell::Kind::Label:
+        return "label";
+    case shell::Kind::Button:
+        return "button";
+    case shell::Kind::TextBox:
+        break;
+    }
+    switch (group.input) {
+    case shell::Input::Typing:
+        return "typing";
+    case shell::Input::ReadOnly:
+        return "readonly";
+    case shell::Input::Disabled:
+        return "disabled";
+    }
+    return "";
+}
+
+} // namespace
+
+int main() {
+    std::printf("{\"title\": %s, \"width\": %d, \"height\": %d, \"background\": %u, \"controls\": [\n",
+                quoted(shell::kWindowTitle).c_str(), shell::pixels(shell::kClientWidth),
+                shell::pixels(shell::kClientHeight), static_cast<unsigned>(shell::kLightGreen));
+    const char* separator = "";
+    for (const shell::Control& control : shell::controls()) {
+        const std::size_t limit = control.box ? exercise::maximumLength(*control.box) : 0;
+        const std::u16string_view text = control.box ? exercise::initialText(*control.box) : control.caption;
+        std::printf("%s  {\"name\": %s, \"kind\": \"%s\", \"left\": %d, \"top\": %d, \"width\": %d, "
+                    "\"height\": %d, \"text\": %s, \"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
+                    "\"takesFocus\": %s, \"points\": %g, \"bold\": %s}",
+                    separator, quoted(control.name).c_str(), kindOf(*control.group),
+                    shell::pixels(control.left), shell::pixels(control.top), shell::pixels(control.width),
+                    shell::pixels(control.height), quoted(text).c_str(),
+                    quoted(control.spokenName()).c_str(), limit, control.tabIndex,
+                    shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
+                    control.group->bold ? "true" : "false");
+        separator = ",\n";
+    }
+    std::printf("\n]}\n");
+}
