@@ -25,17 +25,24 @@ windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev
     wine wine64 xvfb xauth wixl msitools icoutils
 )
-# What the browser build adds: emscripten, with node to run the logic's
-# tests in WebAssembly.
-web_packages=(cmake ninja-build emscripten nodejs libgtest-dev)
+# What building the page needs: emscripten, node, which runs its tools, the
+# free fonts with Arial's metrics and the tools that make the page's font of
+# them, and ImageMagick for the page's icons.
+site_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools python3-brotli
+    imagemagick)
+# What the browser's tests add: GoogleTest for the logic's tests under node,
+# and headless Chromium driven by Selenium for the page's (npm, which comes
+# with node, brings the accessibility audit's tool).
+web_packages=("${site_packages[@]}" libgtest-dev chromium chromium-driver python3-selenium)
 # What CI adds: clang and its runtime for the fuzzers.
 ci_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
     clang libclang-rt-14-dev)
 
-# install_missing_packages PACKAGE...
+# install_missing_packages PACKAGE... (npm only where node did not bring it)
 install_missing_packages() {
     local missing=() package
     for package in "$@"; do
+        [ "$package" = nodejs ] && ! command -v npm >/dev/null && missing+=(npm)
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
