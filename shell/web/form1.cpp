@@ -8,6 +8,7 @@
 #include "web_text.h"
 
 #include <algorithm>
+#include <map>
 #include <cstdio>
 #include <string>
 
@@ -29,6 +30,11 @@ constexpr char kShippedFont[] = "Cijferwerf Sans";
 // Text stands this far inside the edge of a box or a button, as in the
 // desktop windows.
 constexpr int kTextPaddingPixels = 1;
+
+// The width of a control's edge: a sunken box or a button has one.
+int edgeWidth(const Group& group) {
+    return group.kind != Kind::Label && group.edge == Edge::Sunken ? 1 : 0;
+}
 
 // The browser's colours for the desktop's colour roles: CSS system colours,
 // which follow the light or dark scheme the user prefers.
@@ -56,11 +62,13 @@ std::string cssColour(shell::Rgb rgb) {
     return text;
 }
 
-std::string px(double pixels) { return std::to_string(pixels) + "px"; }
+std::string px(int pixels) { return std::to_string(pixels) + "px"; }
 
 std::string cssFont(const Group& group, double points) {
-    return std::string(group.bold ? "bold " : "") + std::to_string(points) + "pt \"" +
-           kShippedFont + "\", " + web::utf8(shell::kFontFace) + ", sans-serif";
+    char size[32];
+    std::snprintf(size, sizeof size, "%gpt", points);
+    return std::string(group.bold ? "bold " : "") + size + " \"" + kShippedFont + "\", " +
+           web::utf8(shell::kFontFace) + ", sans-serif";
 }
 
 // A colour as the page paints it now: a CSS colour resolved by the browser
@@ -75,19 +83,24 @@ public:
     ColourProbe(const ColourProbe&) = delete;
     ColourProbe& operator=(const ColourProbe&) = delete;
 
-    shell::Rgb operator()(const std::string& css) const {
+    shell::Rgb operator()(const std::string& css) {
+        if (const auto known = resolved_.find(css); known != resolved_.end()) return known->second;
         probe_["style"].set("color", css);
         const std::string computed = val::global("getComputedStyle")(probe_)["color"].as<std::string>();
         unsigned r = 0, g = 0, b = 0;
-        if (std::sscanf(computed.c_str(), "rgb%*[a(] %u , %u , %u", &r, &g, &b) != 3) return 0;
-        return static_cast<shell::Rgb>(r << 16 | g << 8 | b);
+        shell::Rgb rgb = 0;
+        if (std::sscanf(computed.c_str(), "rgb%*[a(] %u , %u , %u", &r, &g, &b) == 3)
+            rgb = static_cast<shell::Rgb>(r << 16 | g << 8 | b);
+        return resolved_[css] = rgb;
     }
-    shell::Rgb operator()(const shell::Colour& colour) const {
+    shell::Rgb operator()(const shell::Colour& colour) {
         return colour.fixed ? *colour.fixed : (*this)(systemColour(colour.role));
     }
 
 private:
     val probe_;
+    // Each colour asked once: asking the browser costs a style update.
+    std::map<std::string, shell::Rgb> resolved_;
 };
 
 // The width of the widest line of a text in the group's font at a size, in
@@ -175,29 +188,18 @@ val createControl(const val& document, const shell::Control& control, int row) {
     if (group.kind != Kind::Label)
         element.call<void>("setAttribute", std::string("aria-label"), web::utf8(control.spokenName()));
 
-    val style = element["style"];
-    style.set("position", std::string("absolute"));
-    style.set("boxSizing", std::string("border-box"));
-    style.set("left", px(shell::pixels(control.left)));
-    style.set("top", px(shell::pixels(control.top)));
-    style.set("width", px(shell::pixels(control.width)));
-    style.set("height", px(shell::pixels(control.height)));
-    style.set("margin", std::string("0"));
-    style.set("font", cssFont(group, group.points));
-    style.set("textAlign", std::string(group.alignment == Alignment::Centre ? "center" : "left"));
-    // Every line on the line it has, none wrapped: a caption too wide is
-    // fitted by its size.
-    style.set("whiteSpace", std::string("pre"));
-    style.set("overflow", std::string("hidden"));
-    if (group.kind == Kind::Label) {
-        style.set("padding", std::string("0"));
-        style.set("lineHeight", std::string("normal"));
-    } else {
-        style.set("padding", "0 " + px(kTextPaddingPixels));
-        style.set("borderWidth", std::string(group.edge == Edge::Sunken ? "1px" : "0"));
-        style.set("borderStyle", std::string("solid"));
-        style.set("borderRadius", std::string("0"));
-    }
+    // The control's place and looks, in one go.
+    std::string css = "position:absolute;box-sizing:border-box;margin:0;overflow:hidden;white-space:pre;";
+    css += "left:" + px(shell::pixels(control.left)) + ";top:" + px(shell::pixels(control.top)) +
+           ";width:" + px(shell::pixels(control.width)) + ";height:" + px(shell::pixels(control.height)) +
+           ";font:" + cssFont(group, group.points) +
+           ";text-align:" + (group.alignment == Alignment::Centre ? "center;" : "left;");
+    if (group.kind == Kind::Label)
+        css += "padding:0;line-height:normal;";
+    else
+        css += "padding:0 " + px(kTextPaddingPixels) + ";border:" + px(edgeWidth(group)) +
+               " solid;border-radius:0;";
+    element["style"].set("cssText", css);
     return element;
 }
 
@@ -211,7 +213,6 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
 
     val window = parent;
     window.set("id", std::string("Form1"));
-    window.call<void>("setAttribute", std::string("aria-label"), web::utf8(shell::kWindowTitle));
     val style = window["style"];
     style.set("position", std::string("relative"));
     style.set("width", px(shell::pixels(shell::kClientWidth)));
@@ -341,8 +342,10 @@ void Form1::fit(std::size_t row) {
     val element = elements_[row];
     const bool box = group.kind == Kind::TextBox;
     const std::string text = box ? element["value"].as<std::string>() : web::utf8(control.caption);
+    // The room inside the edge and the padding, as the control was made: no
+    // layout is asked of the browser.
     const int padding = group.kind == Kind::Label ? 0 : 2 * kTextPaddingPixels;
-    const int inside = element["clientWidth"].as<int>() - padding;
+    const int inside = shell::pixels(control.width) - 2 * edgeWidth(group) - padding;
     const double room = group.kind == Kind::Label ? shell::roomInside(inside, 0)
                                                   : shell::roomInside(inside);
     static val context = create(document_, "canvas").call<val>("getContext", std::string("2d"));
@@ -364,7 +367,7 @@ void Form1::fitAll() {
 // the text moved where it must be to stand out; the focus marked by a frame
 // in the highlight colour that stands out from the window around it.
 void Form1::applyColours() {
-    const ColourProbe resolve(document_);
+    ColourProbe resolve(document_);
     const shell::Rgb highlight = resolve(std::string("Highlight"));
     const shell::Rgb disabledText = resolve(std::string("GrayText"));
     const shell::Rgb edge = resolve(std::string("ButtonBorder"));

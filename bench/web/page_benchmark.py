@@ -1,0 +1,187 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What the page costs: the bytes a first visit transfers, and the time until
+it has handled its first click, against a bare page.
+
+Size: a fresh headless Chromium visits the site, served gzipped (level 9, as
+a web server compresses text) from 127.0.0.1, until the service worker has
+kept every file; the server counts the bytes of each response body.
+
+Start-up: from the navigation's start until a click on the OPNIEUW button
+has been handled, in the page and in bench/web/bare_page.html (26 plain
+controls, a click handler, nothing else), taking turns. A script the browser
+runs before the page's own clicks the button as soon as it exists, and notes
+the time once the page's handlers have run. Two cases: a first visit (the
+browser's cache and the service worker bypassed) and a later one (files from
+the service worker's cache).
+
+Usage: page_benchmark.py SITE [ROUNDS]
+"""
+import email.utils
+import functools
+import gzip
+import http.server
+import shutil
+import socket
+import statistics
+import sys
+import tempfile
+import threading
+from collections import defaultdict
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+COMPRESSIBLE = (".html", ".css", ".js", ".wasm", ".webmanifest", ".svg", ".txt")
+SENT = defaultdict(int)
+
+
+@functools.lru_cache(maxsize=None)
+def compressed(path):
+    """A file gzipped once, as a server keeps it ready, so that compressing
+    takes none of the time measured."""
+    return gzip.compress(path.read_bytes(), compresslevel=9, mtime=0)
+
+
+class CountingHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves files gzipped where that pays, and counts each body's bytes."""
+
+    def log_message(self, *args):
+        pass
+
+    def send_head(self):
+        path = Path(self.translate_path(self.path))
+        if path.is_dir():
+            path = path / "index.html"
+        if not path.is_file():
+            return super().send_head()
+        modified = int(path.stat().st_mtime)
+        since = self.headers.get("If-Modified-Since")
+        if since:
+            try:
+                if email.utils.parsedate_to_datetime(since).timestamp() >= modified:
+                    self.send_response(304)
+                    self.end_headers()
+                    return None
+            except (TypeError, ValueError):
+                pass
+        gzipped = path.suffix in COMPRESSIBLE and "gzip" in self.headers.get("Accept-Encoding", "")
+        body = compressed(path) if gzipped else path.read_bytes()
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(str(path)))
+        if gzipped:
+            self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Last-Modified", email.utils.formatdate(modified, usegmt=True))
+        self.send_header("Cache-Control", "no-cache")
+        self.end_headers()
+        SENT[path.name] += len(body)
+        self.wfile.write(body)
+        return None
+
+
+def serve(folder):
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    server = http.server.ThreadingHTTPServer(
+        ("127.0.0.1", port), functools.partial(CountingHandler, directory=str(folder)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{port}/"
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                     "--window-size=800,600", "--accept-lang=nl-NL"):
+        options.add_argument(argument)
+    options.binary_location = "/usr/bin/chromium"
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def sizes(url):
+    SENT.clear()
+    driver = browser()
+    try:
+        driver.get(url)
+        WebDriverWait(driver, 30).until(lambda d: d.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            navigator.serviceWorker.getRegistration().then(r => done(!!r && !!r.active
+                && r.active.state === 'activated'));"""))
+    finally:
+        driver.quit()
+    return dict(SENT)
+
+
+# Clicks OPNIEUW the moment it exists and notes when its handlers have run:
+# a listener on the window hears the click after the button's own.
+CLICKER = """
+new MutationObserver((changes, observer) => {
+    const button = document.getElementById('Command6');
+    if (!button || window.firstClickHandled !== undefined) return;
+    observer.disconnect();
+    window.addEventListener('click', () => { window.firstClickHandled = performance.now(); });
+    button.click();
+}).observe(document, {childList: true, subtree: true});
+"""
+
+
+def start_up(driver, url, first_visit):
+    driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": first_visit})
+    driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": first_visit})
+    driver.get(url)
+    WebDriverWait(driver, 30).until(
+        lambda d: d.execute_script("return window.firstClickHandled !== undefined"))
+    handled = driver.execute_script("return window.firstClickHandled")
+    cleared = driver.execute_script("return document.getElementById('Text3').value.trim() === ''")
+    assert cleared, "the click was not handled"
+    return handled
+
+
+def main():
+    site = Path(sys.argv[1])
+    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 21
+    folder = Path(tempfile.mkdtemp(prefix="cijferwerf-bench-"))
+    shutil.copytree(site, folder, dirs_exist_ok=True)
+    shutil.copy(Path(__file__).with_name("bare_page.html"), folder / "bare.html")
+    server, url = serve(folder)
+    try:
+        sent = sizes(url)
+        print("## Bytes a first visit transfers (gzip -9 where it pays)\n")
+        print("| file | bytes |\n|---|---:|")
+        for name, count in sorted(sent.items(), key=lambda item: -item[1]):
+            print(f"| `{name}` | {count:,} |")
+        print(f"| all | {sum(sent.values()):,} |\n")
+
+        driver = browser()
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLICKER})
+        driver.execute_cdp_cmd("Network.enable", {})
+        pages = {"cijferwerf": url, "bare page": url + "bare.html"}
+        for case, first_visit in (("first visit", True), ("later visit", False)):
+            times = defaultdict(list)
+            for name, page in pages.items():  # warm-up, and the service worker in place
+                start_up(driver, page, False)
+                start_up(driver, page, first_visit)
+            for round_ in range(rounds):
+                order = list(pages.items()) if round_ % 2 == 0 else list(pages.items())[::-1]
+                for name, page in order:
+                    times[name].append(start_up(driver, page, first_visit))
+            print(f"## Start-up, {case}, {rounds} rounds\n")
+            print("| page | median (ms) | quartiles (ms) | ratio |\n|---|---:|---:|---:|")
+            reference = statistics.median(times["bare page"])
+            for name, values in times.items():
+                quartiles = statistics.quantiles(values, n=4)
+                print(f"| {name} | {statistics.median(values):.1f} | {quartiles[0]:.1f} to "
+                      f"{quartiles[2]:.1f} | {statistics.median(values) / reference:.2f} |")
+            print()
+        driver.quit()
+    finally:
+        server.shutdown()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
