@@ -8,8 +8,8 @@
 #include "web_text.h"
 
 #include <algorithm>
-#include <map>
 #include <cstdio>
+#include <map>
 #include <string>
 
 using emscripten::val;
@@ -64,18 +64,26 @@ std::string cssColour(shell::Rgb rgb) {
 
 std::string px(int pixels) { return std::to_string(pixels) + "px"; }
 
-std::string cssFont(const Group& group, double points) {
+std::string cssFont(double points, bool bold) {
     char size[32];
     std::snprintf(size, sizeof size, "%gpt", points);
-    return std::string(group.bold ? "bold " : "") + size + " \"" + kShippedFont + "\", " +
+    return std::string(bold ? "bold " : "") + size + " \"" + kShippedFont + "\", " +
            web::utf8(shell::kFontFace) + ", sans-serif";
+}
+
+std::string cssFont(const Group& group, double points) { return cssFont(points, group.bold); }
+
+// A control's row in the description.
+std::size_t rowOf(const shell::Control& control) {
+    return static_cast<std::size_t>(&control - shell::controls().data());
 }
 
 // A colour as the page paints it now: a CSS colour resolved by the browser
 // through a probe element, which inherits the page's colour scheme.
 class ColourProbe {
 public:
-    explicit ColourProbe(const val& document) : probe_(document.call<val>("createElement", std::string("span"))) {
+    explicit ColourProbe(const val& document)
+        : probe_(document.call<val>("createElement", std::string("span"))) {
         probe_.call<void>("setAttribute", std::string("hidden"), std::string(""));
         document["body"].call<void>("append", probe_);
     }
@@ -86,7 +94,8 @@ public:
     shell::Rgb operator()(const std::string& css) {
         if (const auto known = resolved_.find(css); known != resolved_.end()) return known->second;
         probe_["style"].set("color", css);
-        const std::string computed = val::global("getComputedStyle")(probe_)["color"].as<std::string>();
+        const std::string computed =
+            val::global("getComputedStyle")(probe_)["color"].as<std::string>();
         unsigned r = 0, g = 0, b = 0;
         shell::Rgb rgb = 0;
         if (std::sscanf(computed.c_str(), "rgb%*[a(] %u , %u , %u", &r, &g, &b) == 3)
@@ -162,7 +171,8 @@ val createControl(const val& document, const shell::Control& control, int row) {
         element = create(document, "button");
         element.set("type", std::string("button"));
         setCaption(document, element, control.caption);
-        element.call<void>("addEventListener", std::string("click"), handler("cijferwerfClick", row));
+        element.call<void>("addEventListener", std::string("click"),
+                           handler("cijferwerfClick", row));
         break;
     case Kind::TextBox: {
         element = create(document, "input");
@@ -175,7 +185,8 @@ val createControl(const val& document, const shell::Control& control, int row) {
         element.set("value", web::utf8(exercise::initialText(*control.box)));
         element.set("readOnly", group.input == Input::ReadOnly);
         element.set("disabled", group.input == Input::Disabled);
-        element.call<void>("addEventListener", std::string("input"), handler("cijferwerfInput", row));
+        element.call<void>("addEventListener", std::string("input"),
+                           handler("cijferwerfInput", row));
         if (control.box == Box::Text1 || control.box == Box::Text2)
             element.call<void>("addEventListener", std::string("keydown"),
                                handler("cijferwerfKeyDown", row));
@@ -186,12 +197,15 @@ val createControl(const val& document, const shell::Control& control, int row) {
     if (shell::takesFocus(group)) element.set("tabIndex", control.tabIndex + 1);
     // A label's spoken name is its caption.
     if (group.kind != Kind::Label)
-        element.call<void>("setAttribute", std::string("aria-label"), web::utf8(control.spokenName()));
+        element.call<void>("setAttribute", std::string("aria-label"),
+                           web::utf8(control.spokenName()));
 
     // The control's place and looks, in one go.
-    std::string css = "position:absolute;box-sizing:border-box;margin:0;overflow:hidden;white-space:pre;";
+    std::string css =
+        "position:absolute;box-sizing:border-box;margin:0;overflow:hidden;white-space:pre;";
     css += "left:" + px(shell::pixels(control.left)) + ";top:" + px(shell::pixels(control.top)) +
-           ";width:" + px(shell::pixels(control.width)) + ";height:" + px(shell::pixels(control.height)) +
+           ";width:" + px(shell::pixels(control.width)) +
+           ";height:" + px(shell::pixels(control.height)) +
            ";font:" + cssFont(group, group.points) +
            ";text-align:" + (group.alignment == Alignment::Centre ? "center;" : "left;");
     if (group.kind == Kind::Label)
@@ -206,9 +220,10 @@ val createControl(const val& document, const shell::Control& control, int row) {
 } // namespace
 
 Form1::Form1(const exercise::RegionalSettings& settings, val parent)
-    : Form1Events(settings), document_(val::global("document")), dialog_(create(document_, "dialog")),
-      dialogTitle_(create(document_, "h2")), dialogText_(create(document_, "p")),
-      dialogIcon_(create(document_, "div")), focusStyle_(create(document_, "style")) {
+    : Form1Events(settings), document_(val::global("document")),
+      dialog_(create(document_, "dialog")), dialogTitle_(create(document_, "h2")),
+      dialogText_(create(document_, "p")), dialogIcon_(create(document_, "div")),
+      focusStyle_(create(document_, "style")) {
     document_["head"].call<void>("append", focusStyle_);
 
     val window = parent;
@@ -218,15 +233,13 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
     style.set("width", px(shell::pixels(shell::kClientWidth)));
     style.set("height", px(shell::pixels(shell::kClientHeight)));
     style.set("background", cssColour(shell::kLightGreen));
-    style.set("font", cssFont({Kind::Label, shell::kWindowPoints, false, {}, {}, 0, Alignment::Left},
-                              shell::kWindowPoints));
+    style.set("font", cssFont(shell::kWindowPoints, false));
 
     // The controls are made in tab order, so that the page's order, which a
     // screen reader follows, is the order of Tab too.
-    const auto all = shell::controls();
-    elements_.resize(all.size(), val::null());
+    elements_.resize(shell::controls().size(), val::null());
     for (const shell::Control* control : shell::tabOrder()) {
-        const auto row = static_cast<std::size_t>(control - all.data());
+        const std::size_t row = rowOf(*control);
         elements_[row] = createControl(document_, *control, static_cast<int>(row));
         window.call<void>("append", elements_[row]);
     }
@@ -235,8 +248,10 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
     // one OK button, which has the focus. Enter presses it and Escape closes
     // the dialog too; the focus then returns where it was.
     dialog_.set("id", std::string("message"));
-    dialog_.call<void>("setAttribute", std::string("aria-labelledby"), std::string("message-title"));
-    dialog_.call<void>("setAttribute", std::string("aria-describedby"), std::string("message-text"));
+    dialog_.call<void>("setAttribute", std::string("aria-labelledby"),
+                       std::string("message-title"));
+    dialog_.call<void>("setAttribute", std::string("aria-describedby"),
+                       std::string("message-text"));
     dialogTitle_.set("id", std::string("message-title"));
     dialogText_.set("id", std::string("message-text"));
     dialogIcon_.set("className", std::string("stop-icon"));
@@ -265,9 +280,7 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
 // ---------------------------------------------------------------------------
 // Window operations
 
-val Form1::box(Box which) const {
-    return elements_[static_cast<std::size_t>(&shell::controlOf(which) - shell::controls().data())];
-}
+val Form1::box(Box which) const { return elements_[rowOf(shell::controlOf(which))]; }
 
 std::u16string Form1::text(Box which) const {
     return web::utf16(box(which)["value"].as<std::wstring>());
@@ -282,7 +295,7 @@ void Form1::setText(Box which, std::u16string_view text) {
     val element = box(which);
     element.set("value", web::wide(text));
     element.set("scrollLeft", 0);
-    fit(static_cast<std::size_t>(&shell::controlOf(which) - shell::controls().data()));
+    fit(rowOf(shell::controlOf(which)));
 }
 
 // A hidden box keeps its place and its text, and takes no focus.
@@ -304,9 +317,7 @@ void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, i
 // ---------------------------------------------------------------------------
 // Events
 
-void Form1::clicked(int row) {
-    click(shell::controls()[static_cast<std::size_t>(row)].click);
-}
+void Form1::clicked(int row) { click(shell::controls()[static_cast<std::size_t>(row)].click); }
 
 // Every key that produces a character in an operand box is handed to its
 // handler before the box takes it, Enter as 13 and Backspace as 8; the key
@@ -346,18 +357,18 @@ void Form1::fit(std::size_t row) {
     // layout is asked of the browser.
     const int padding = group.kind == Kind::Label ? 0 : 2 * kTextPaddingPixels;
     const int inside = shell::pixels(control.width) - 2 * edgeWidth(group) - padding;
-    const double room = group.kind == Kind::Label ? shell::roomInside(inside, 0)
-                                                  : shell::roomInside(inside);
+    const double room =
+        group.kind == Kind::Label ? shell::roomInside(inside, 0) : shell::roomInside(inside);
     static val context = create(document_, "canvas").call<val>("getContext", std::string("2d"));
     const std::vector<std::string> lines = linesOf(text);
-    const double points = shell::fittingPointSize(group.points, room, [&](double size) {
-        return widestLine(context, group, size, lines);
-    });
+    const double points = shell::fittingPointSize(
+        group.points, room, [&](double size) { return widestLine(context, group, size, lines); });
     element["style"].set("font", cssFont(group, points));
 }
 
 void Form1::fitAll() {
-    for (std::size_t row = 0; row < elements_.size(); ++row) fit(row);
+    for (std::size_t row = 0; row < elements_.size(); ++row)
+        fit(row);
 }
 
 // ---------------------------------------------------------------------------
@@ -379,8 +390,8 @@ void Form1::applyColours() {
         const Group& group = *control.group;
         const shell::Rgb background = resolve(group.background);
         const bool disabled = group.input == Input::Disabled && group.kind == Kind::TextBox;
-        const shell::Rgb text =
-            shell::readableText(group, disabled ? disabledText : resolve(group.foreground), background);
+        const shell::Rgb text = shell::readableText(
+            group, disabled ? disabledText : resolve(group.foreground), background);
         val style = elements_[row]["style"];
         style.set("backgroundColor", cssColour(background));
         style.set("color", cssColour(text));

@@ -42,7 +42,8 @@ EMSCRIPTEN_BINDINGS(cijferwerf) {
 int main() {
     static const SystemRegionalSettings settings;
     const val document = val::global("document");
-    form = std::make_unique<Form1>(settings, document.call<val>("getElementById", std::string("Form1")));
+    form = std::make_unique<Form1>(settings,
+                                   document.call<val>("getElementById", std::string("Form1")));
 
     // Texts are measured again once the shipped font has come, and colours
     // resolved again when the user's colour scheme changes.
@@ -60,6 +61,7 @@ int main() {
     const val navigator = val::global("navigator");
     if (!navigator["serviceWorker"].isUndefined())
         navigator["serviceWorker"].call<val>("register", std::string("sw.js"));
-    document["documentElement"].call<void>("setAttribute", std::string("data-ready"), std::string(""));
+    document["documentElement"].call<void>("setAttribute", std::string("data-ready"),
+                                           std::string(""));
     return 0;
 }

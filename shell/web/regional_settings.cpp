@@ -33,9 +33,8 @@ std::optional<char16_t> separator(const val& parts, const std::string& type) {
 
 exercise::NumberFormat SystemRegionalSettings::numberFormat() const {
     const val language = val::global("navigator")["language"];
-    const val parts = val::global("Intl")["NumberFormat"]
-                          .new_(language)
-                          .call<val>("formatToParts", 1234567.5);
+    const val parts =
+        val::global("Intl")["NumberFormat"].new_(language).call<val>("formatToParts", 1234567.5);
     exercise::NumberFormat format;
     if (const auto decimal = separator(parts, "decimal")) format.decimalSeparator = *decimal;
     if (const auto group = separator(parts, "group")) format.groupSeparator = *group;

@@ -12,8 +12,12 @@
 
 namespace web {
 
-[[nodiscard]] constexpr bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-[[nodiscard]] constexpr bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+[[nodiscard]] constexpr bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+[[nodiscard]] constexpr bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // Whether a text of two units is one character of a surrogate pair.
 [[nodiscard]] constexpr bool isSurrogatePair(std::u16string_view text) {
@@ -26,7 +30,8 @@ namespace web {
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            result += static_cast<wchar_t>(0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            result +=
+                static_cast<wchar_t>(0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00));
             ++i;
         } else {
             result += static_cast<wchar_t>(text[i]);

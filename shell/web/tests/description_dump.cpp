@@ -55,22 +55,25 @@ const char* kindOf(const shell::Group& group) {
 } // namespace
 
 int main() {
-    std::printf("{\"title\": %s, \"width\": %d, \"height\": %d, \"background\": %u, \"controls\": [\n",
-                quoted(shell::kWindowTitle).c_str(), shell::pixels(shell::kClientWidth),
-                shell::pixels(shell::kClientHeight), static_cast<unsigned>(shell::kLightGreen));
+    std::printf(
+        "{\"title\": %s, \"width\": %d, \"height\": %d, \"background\": %u, \"controls\": [\n",
+        quoted(shell::kWindowTitle).c_str(), shell::pixels(shell::kClientWidth),
+        shell::pixels(shell::kClientHeight), static_cast<unsigned>(shell::kLightGreen));
     const char* separator = "";
     for (const shell::Control& control : shell::controls()) {
         const std::size_t limit = control.box ? exercise::maximumLength(*control.box) : 0;
-        const std::u16string_view text = control.box ? exercise::initialText(*control.box) : control.caption;
-        std::printf("%s  {\"name\": %s, \"kind\": \"%s\", \"left\": %d, \"top\": %d, \"width\": %d, "
-                    "\"height\": %d, \"text\": %s, \"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
-                    "\"takesFocus\": %s, \"points\": %g, \"bold\": %s}",
-                    separator, quoted(control.name).c_str(), kindOf(*control.group),
-                    shell::pixels(control.left), shell::pixels(control.top), shell::pixels(control.width),
-                    shell::pixels(control.height), quoted(text).c_str(),
-                    quoted(control.spokenName()).c_str(), limit, control.tabIndex,
-                    shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
-                    control.group->bold ? "true" : "false");
+        const std::u16string_view text =
+            control.box ? exercise::initialText(*control.box) : control.caption;
+        std::printf(
+            "%s  {\"name\": %s, \"kind\": \"%s\", \"left\": %d, \"top\": %d, \"width\": %d, "
+            "\"height\": %d, \"text\": %s, \"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
+            "\"takesFocus\": %s, \"points\": %g, \"bold\": %s}",
+            separator, quoted(control.name).c_str(), kindOf(*control.group),
+            shell::pixels(control.left), shell::pixels(control.top), shell::pixels(control.width),
+            shell::pixels(control.height), quoted(text).c_str(),
+            quoted(control.spokenName()).c_str(), limit, control.tabIndex,
+            shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
+            control.group->bold ? "true" : "false");
         separator = ",\n";
     }
     std::printf("\n]}\n");
