@@ -32,7 +32,7 @@ constexpr Group kAnswerBox     {TextBox, 9.75,  true,  kWindowBackground,       
 constexpr Group kResultBox     {TextBox, 12,    true,  fixedColour(kBrightGreen), kMenuText,         kTextContrast,      Centre,   Sunken, Disabled};
 constexpr Group kEquationBox   {TextBox, 8.25,  false, fixedColour(kLightGreen),  kWindowText,       kTextContrast,      Left,     Flat,   ReadOnly};
 constexpr Group kNoticeBox     {TextBox, 8.25,  false, fixedColour(kLightGreen),  fixedColour(kRed), kTextContrast,      Left,     Flat,   ReadOnly};
-constexpr Group kHeading       {Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   kLargeTextContrast, Centre};
+constexpr Group kHeading       {Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   kTextContrast,      Centre};
 constexpr Group kOperandCaption{Label,   9.75,  false, fixedColour(kLightGreen),  kButtonText,       kTextContrast,      Centre};
 constexpr Group kInstruction   {Label,   8.25,  false, fixedColour(kLightGreen),  kButtonText,       kTextContrast,      Centre};
 constexpr Group kButton        {Button,  9.75,  true,  kButtonFace,               kButtonText,       kTextContrast,      Centre};

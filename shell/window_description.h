@@ -67,9 +67,9 @@ struct Colour {
 [[nodiscard]] constexpr Colour roleColour(ColourRole role) { return {std::nullopt, role}; }
 
 // The least contrast of a text on its background (level AA of the web's
-// accessibility guidelines), of large bold text, and of a focus frame.
+// accessibility guidelines; every text of the window is below their large
+// sizes of 14 pt bold and 18 pt, the heading too), and of a focus frame.
 inline constexpr double kTextContrast = 4.5;
-inline constexpr double kLargeTextContrast = 3.0;
 inline constexpr double kFrameContrast = 3.0;
 
 // The text colour itself when it stands out enough from its background;
