@@ -194,6 +194,8 @@ val createControl(const val& document, const shell::Control& control, int row) {
     }
     }
     element.set("id", std::string(control.name));
+    // Tab indexes from 1, as the browser's Tab order counts them: 0 would
+    // put a control after all the others.
     if (shell::takesFocus(group)) element.set("tabIndex", control.tabIndex + 1);
     // A label's spoken name is its caption.
     if (group.kind != Kind::Label)
@@ -235,13 +237,13 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
     style.set("background", cssColour(shell::kLightGreen));
     style.set("font", cssFont(shell::kWindowPoints, false));
 
-    // The controls are made in tab order, so that the page's order, which a
-    // screen reader follows, is the order of Tab too.
-    elements_.resize(shell::controls().size(), val::null());
-    for (const shell::Control* control : shell::tabOrder()) {
-        const std::size_t row = rowOf(*control);
-        elements_[row] = createControl(document_, *control, static_cast<int>(row));
-        window.call<void>("append", elements_[row]);
+    // The controls stand in the page in the description's order, from the
+    // heading down, which is the order a screen reader reads them in; Tab
+    // follows their tab indexes.
+    elements_.reserve(shell::controls().size());
+    for (const shell::Control& control : shell::controls()) {
+        elements_.push_back(createControl(document_, control, static_cast<int>(rowOf(control))));
+        window.call<void>("append", elements_.back());
     }
 
     // The message: a modal dialog with its title, a stop icon, the text and

@@ -52,6 +52,30 @@ const char* kindOf(const shell::Group& group) {
     return "";
 }
 
+// A colour as the tests name it: "#RRGGBB" when fixed, else its role.
+std::string colourOf(const shell::Colour& colour) {
+    if (colour.fixed) {
+        char text[8];
+        std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(*colour.fixed));
+        return quoted(std::string_view(text));
+    }
+    switch (colour.role) {
+    case shell::ColourRole::WindowBackground:
+        return quoted(std::string_view("WindowBackground"));
+    case shell::ColourRole::WindowText:
+        return quoted(std::string_view("WindowText"));
+    case shell::ColourRole::ButtonFace:
+        return quoted(std::string_view("ButtonFace"));
+    case shell::ColourRole::ButtonText:
+        return quoted(std::string_view("ButtonText"));
+    case shell::ColourRole::MenuText:
+        return quoted(std::string_view("MenuText"));
+    case shell::ColourRole::ActiveTitleBar:
+        return quoted(std::string_view("ActiveTitleBar"));
+    }
+    return "null";
+}
+
 } // namespace
 
 int main() {
@@ -67,13 +91,15 @@ int main() {
         std::printf(
             "%s  {\"name\": %s, \"kind\": \"%s\", \"left\": %d, \"top\": %d, \"width\": %d, "
             "\"height\": %d, \"text\": %s, \"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
-            "\"takesFocus\": %s, \"points\": %g, \"bold\": %s}",
+            "\"takesFocus\": %s, \"points\": %g, \"bold\": %s, \"background\": %s, "
+                    "\"foreground\": %s}",
             separator, quoted(control.name).c_str(), kindOf(*control.group),
             shell::pixels(control.left), shell::pixels(control.top), shell::pixels(control.width),
             shell::pixels(control.height), quoted(text).c_str(),
             quoted(control.spokenName()).c_str(), limit, control.tabIndex,
             shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
-            control.group->bold ? "true" : "false");
+            control.group->bold ? "true" : "false", colourOf(control.group->background).c_str(),
+                    colourOf(control.group->foreground).c_str());
         separator = ",\n";
     }
     std::printf("\n]}\n");
