@@ -24,7 +24,7 @@ constexpr Colour kMenuText = roleColour(ColourRole::MenuText);
 constexpr Colour kActiveTitleBar = roleColour(ColourRole::ActiveTitleBar);
 
 // clang-format off
-//                              kind     points bold   background                 foreground         contrast            alignment edge    input
+//                              kind     points bold   background                 foreground         contrast            alignment edge    input     heading
 constexpr Group kOperandBox    {TextBox, 8.25,  false, kWindowBackground,         kWindowText,       kTextContrast,      Centre};
 constexpr Group kAnswerBox     {TextBox, 9.75,  true,  kWindowBackground,         kWindowText,       kTextContrast,      Centre};
 // Always disabled: the platform draws the text in its disabled (grey) text
@@ -32,7 +32,7 @@ constexpr Group kAnswerBox     {TextBox, 9.75,  true,  kWindowBackground,       
 constexpr Group kResultBox     {TextBox, 12,    true,  fixedColour(kBrightGreen), kMenuText,         kTextContrast,      Centre,   Sunken, Disabled};
 constexpr Group kEquationBox   {TextBox, 8.25,  false, fixedColour(kLightGreen),  kWindowText,       kTextContrast,      Left,     Flat,   ReadOnly};
 constexpr Group kNoticeBox     {TextBox, 8.25,  false, fixedColour(kLightGreen),  fixedColour(kRed), kTextContrast,      Left,     Flat,   ReadOnly};
-constexpr Group kHeading       {Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   kTextContrast,      Centre};
+constexpr Group kHeading       {Label,   12,    true,  fixedColour(kLightGreen),  kActiveTitleBar,   kTextContrast,      Centre,   Sunken, Typing,   true};
 constexpr Group kOperandCaption{Label,   9.75,  false, fixedColour(kLightGreen),  kButtonText,       kTextContrast,      Centre};
 constexpr Group kInstruction   {Label,   8.25,  false, fixedColour(kLightGreen),  kButtonText,       kTextContrast,      Centre};
 constexpr Group kButton        {Button,  9.75,  true,  kButtonFace,               kButtonText,       kTextContrast,      Centre};

@@ -102,6 +102,9 @@ struct Group {
     Alignment alignment;
     Edge edge = Edge::Sunken;
     Input input = Input::Typing;
+    // A label that heads the window, for those who find their way through a
+    // window by its headings; where the toolkit can say so.
+    bool heading = false;
 };
 
 // The colour a control of the group writes its text in, given its text

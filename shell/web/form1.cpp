@@ -164,7 +164,7 @@ val createControl(const val& document, const shell::Control& control, int row) {
     val element = val::null();
     switch (group.kind) {
     case Kind::Label:
-        element = create(document, "div");
+        element = create(document, group.heading ? "h1" : "div");
         setCaption(document, element, control.caption);
         break;
     case Kind::Button:

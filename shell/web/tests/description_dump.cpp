@@ -92,14 +92,14 @@ int main() {
             "%s  {\"name\": %s, \"kind\": \"%s\", \"left\": %d, \"top\": %d, \"width\": %d, "
             "\"height\": %d, \"text\": %s, \"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
             "\"takesFocus\": %s, \"points\": %g, \"bold\": %s, \"background\": %s, "
-                    "\"foreground\": %s}",
+            "\"foreground\": %s, \"heading\": %s}",
             separator, quoted(control.name).c_str(), kindOf(*control.group),
             shell::pixels(control.left), shell::pixels(control.top), shell::pixels(control.width),
             shell::pixels(control.height), quoted(text).c_str(),
             quoted(control.spokenName()).c_str(), limit, control.tabIndex,
             shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
             control.group->bold ? "true" : "false", colourOf(control.group->background).c_str(),
-                    colourOf(control.group->foreground).c_str());
+            colourOf(control.group->foreground).c_str(), control.group->heading ? "true" : "false");
         separator = ",\n";
     }
     std::printf("\n]}\n");

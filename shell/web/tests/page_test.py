@@ -204,7 +204,8 @@ class ControlsTest(PageTestCase):
                                  [control[key] for key in ("left", "top", "width", "height")])
                 self.assertEqual(seen["text"], control["text"])
                 kind = control["kind"]
-                self.assertEqual(seen["tag"], {"label": "DIV", "button": "BUTTON"}.get(kind, "INPUT"))
+                self.assertEqual(seen["tag"], "H1" if control["heading"] else
+                                 {"label": "DIV", "button": "BUTTON"}.get(kind, "INPUT"))
                 if kind not in ("label", "button"):
                     self.assertEqual(seen["limit"], control["limit"] or -1)
                     self.assertEqual(seen["readOnly"], kind == "readonly")
