@@ -333,7 +333,7 @@ void Form1::keyDown(int row, val event) {
         keyAscii = 13;
     else if (key == u"Backspace")
         keyAscii = 8;
-    else if (key.size() == 1 || (key.size() == 2 && web::isSurrogatePair(key)))
+    else if (key.size() == 1 || web::isSurrogatePair(key))
         keyAscii = key.front();
     if (keyAscii == 0) return;
     const bool wasOpen = dialog_["open"].as<bool>();

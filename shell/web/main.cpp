@@ -24,10 +24,7 @@ void click(int row, val) { form->clicked(row); }
 void keyDown(int row, val event) { form->keyDown(row, event); }
 void input(int row, val) { form->typed(row); }
 void fontsLoaded(val) { form->fitAll(); }
-void schemeChanged(val) {
-    form->applyColours();
-    form->fitAll();
-}
+void schemeChanged(val) { form->applyColours(); }
 
 } // namespace
 

@@ -33,47 +33,20 @@ std::string quoted(std::string_view text) {
 }
 
 const char* kindOf(const shell::Group& group) {
-    switch (group.kind) {
-    case shell::Kind::Label:
-        return "label";
-    case shell::Kind::Button:
-        return "button";
-    case shell::Kind::TextBox:
-        break;
-    }
-    switch (group.input) {
-    case shell::Input::Typing:
-        return "typing";
-    case shell::Input::ReadOnly:
-        return "readonly";
-    case shell::Input::Disabled:
-        return "disabled";
-    }
-    return "";
+    if (group.kind == shell::Kind::Label) return "label";
+    if (group.kind == shell::Kind::Button) return "button";
+    constexpr const char* kInputs[] = {"typing", "readonly", "disabled"};
+    return kInputs[static_cast<int>(group.input)];
 }
 
 // A colour as the tests name it: "#RRGGBB" when fixed, else its role.
 std::string colourOf(const shell::Colour& colour) {
-    if (colour.fixed) {
-        char text[8];
+    constexpr const char* kRoles[] = {"WindowBackground", "WindowText", "ButtonFace",
+                                      "ButtonText",       "MenuText",   "ActiveTitleBar"};
+    char text[8];
+    if (colour.fixed)
         std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(*colour.fixed));
-        return quoted(std::string_view(text));
-    }
-    switch (colour.role) {
-    case shell::ColourRole::WindowBackground:
-        return quoted(std::string_view("WindowBackground"));
-    case shell::ColourRole::WindowText:
-        return quoted(std::string_view("WindowText"));
-    case shell::ColourRole::ButtonFace:
-        return quoted(std::string_view("ButtonFace"));
-    case shell::ColourRole::ButtonText:
-        return quoted(std::string_view("ButtonText"));
-    case shell::ColourRole::MenuText:
-        return quoted(std::string_view("MenuText"));
-    case shell::ColourRole::ActiveTitleBar:
-        return quoted(std::string_view("ActiveTitleBar"));
-    }
-    return "null";
+    return quoted(std::string_view(colour.fixed ? text : kRoles[static_cast<int>(colour.role)]));
 }
 
 } // namespace
