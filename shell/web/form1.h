@@ -34,8 +34,9 @@ public:
     void keyDown(int row, emscripten::val event);
     // A text typed into a box; it is fitted anew.
     void typed(int row);
-    // The fonts have loaded, or the colour scheme has changed.
+    // The fonts have loaded: every text is measured again.
     void fitAll();
+    // The colour scheme has changed: every colour is resolved again.
     void applyColours();
 
 private:
