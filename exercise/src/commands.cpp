@@ -13,6 +13,10 @@ namespace exercise {
 // ---------------------------------------------------------------------------
 // Shared steps
 
+// The regional settings' separators where a pupil can type them, the point
+// where not.
+NumberFormat Commands::format() const { return typableFormat(settings_.numberFormat()); }
+
 // An operand holds a number only when the number test takes it and the
 // point reader, which computes with it, reads all of it: 2,5 under English
 // settings would otherwise be computed as 2, and 1..5 under Dutch as 1.
@@ -20,7 +24,7 @@ bool Commands::operandsAreNumbers() {
     // The first operand is always tested first, and one message is enough.
     for (const Box box : {Box::Text1, Box::Text2}) {
         const std::u16string text = window_.text(box);
-        const NumberFormat format = settings_.numberFormat();
+        const NumberFormat format = this->format();
         if (!isNumber(text, format) || !readCompleteNumber(text, format.decimalSeparator)) {
             window_.showMessage(kNoNumberPrompt, kNoNumberTitle, kMessageCritical);
             return false;
@@ -32,7 +36,7 @@ bool Commands::operandsAreNumbers() {
 // The point reader takes the pupil's own decimal separator as well as the
 // point, so a comma written by the result formatter reads back whole.
 std::optional<double> Commands::readNumber(Box box) const {
-    return readLeadingNumber(window_.text(box), settings_.numberFormat().decimalSeparator);
+    return readLeadingNumber(window_.text(box), format().decimalSeparator);
 }
 
 double Commands::read(Box box) const { return readNumber(box).value_or(0.0); }
@@ -42,7 +46,7 @@ bool Commands::firstIsLarger() const { return read(Box::Text2) < read(Box::Text1
 // The zero test reads the divisor by the regional settings, unlike the
 // division itself, which reads it with the point reader.
 bool Commands::divisorIsZero() const {
-    const auto divisor = readLocaleNumber(window_.text(Box::Text2), settings_.numberFormat());
+    const auto divisor = readLocaleNumber(window_.text(Box::Text2), format());
     // The operand check has passed, so the divisor is a number; should it not
     // be, the division is not attempted.
     return !divisor || *divisor == 0.0;
@@ -51,7 +55,7 @@ bool Commands::divisorIsZero() const {
 // A result longer than its box is rounded to fit it, so the box never cuts
 // a digit off.
 void Commands::writeResult(Box box, double value) {
-    window_.setText(box, formatResultToFit(value, settings_.numberFormat(), maximumLength(box)));
+    window_.setText(box, formatResultToFit(value, format(), maximumLength(box)));
 }
 
 void Commands::writeEquation(Box equation, Box left, std::u16string_view operatorText, Box right,

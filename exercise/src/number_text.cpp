@@ -224,11 +224,12 @@ template <typename Sink> bool scanWholeRadixForm(std::u16string_view text, Sink&
 // number in the plain form that readDecimalPrefix reads, so that the number test
 // and the locale reader share one grammar. The integer digits come first and
 // the decimal separator is looked for only after them, so a grouping
-// separator is never mistaken for it.
+// separator is never mistaken for it. The point is a decimal separator
+// whatever the settings, as the window asks, so it groups nothing.
 bool scanLocaleNumber(std::u16string_view text, NumberFormat format, std::string* out) {
     const char16_t decimal = format.decimalSeparator;
-    const bool grouping = format.groupSeparator != format.decimalSeparator;
     const char16_t group = format.groupSeparator;
+    const bool grouping = group != decimal && group != u'.';
     const std::size_t n = text.size();
     auto emit = [out](char16_t c) {
         if (out) out->push_back(static_cast<char>(c));
@@ -252,7 +253,7 @@ bool scanLocaleNumber(std::u16string_view text, NumberFormat format, std::string
         }
     }
     std::size_t fractionDigits = 0;
-    if (i < n && text[i] == decimal) {
+    if (i < n && (text[i] == decimal || text[i] == u'.')) {
         ++i;
         emit(u'.');
         for (; i < n && isDigit(text[i]); ++i, ++fractionDigits)

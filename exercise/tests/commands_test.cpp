@@ -3,13 +3,19 @@
 
 #include "exercise/commands.h"
 
+#include "decimals_under.h"
 #include "exercise/arithmetic.h"
 #include "fake_window.h"
 #include "fixed_regional_settings.h"
+#include "number_helpers.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -368,9 +374,9 @@ TEST(RegionalSettings, Dutch_CommaOperandIsReadWhole) {
         EXPECT_FALSE(exercise.shown(box)) << FakeWindow::name(box);
 }
 
-// The zero test reads the divisor by the regional settings: 1.5 is 15 in
-// Dutch, so the division goes ahead and uses 1.5.
-TEST(RegionalSettings, Dutch_ZeroTestReadsGroupingButDivisionUsesThePoint) {
+// Under Dutch settings the point is a decimal separator too, for the zero
+// test as for the division.
+TEST(RegionalSettings, Dutch_APointDivisorIsADecimal) {
     Exercise exercise(kDutchFormat);
     exercise.operands(u"3", u"1.5");
     exercise.commands.quotient();
@@ -379,57 +385,45 @@ TEST(RegionalSettings, Dutch_ZeroTestReadsGroupingButDivisionUsesThePoint) {
 }
 
 // ---------------------------------------------------------------------------
-// The arithmetic fault. No operand a box keeps reaches it: only a text put
-// into a box past its limit, as no pupil can, is non-zero by the regional
-// settings and zero to the point reader. Under Dutch settings 1.0E-324 is
-// 10E-324 to the zero test and below the smallest double to the point
-// reader.
+// The arithmetic fault. No operand a box keeps reaches it: the number test,
+// the zero test and the division read every number that passes the operand
+// check alike. Only a text put into a box past its limit, as no pupil can,
+// does: 1E999 is beyond the double range, and infinity by infinity, or
+// times zero, is an invalid operation.
 
-constexpr std::u16string_view kVanishingDivisor = u"1.0E-324";
+constexpr std::u16string_view kBeyondTheRange = u"1E999";
 
 TEST(ArithmeticFault, Quotient_StopsBeforeItsResult) {
     Exercise exercise(kDutchFormat);
-    exercise.operands(u"5", u"").answer(Text15, u":");
-    exercise.window.place(Text2, kVanishingDivisor);
+    exercise.answer(Text15, u":");
+    exercise.window.place(Text1, kBeyondTheRange);
+    exercise.window.place(Text2, kBeyondTheRange);
     exercise.window.setText(Text11, u"Delen door nul is niet mogelijk");
     WindowState expected = exercise.window.state();
-    EXPECT_EQ(faultOf([&] { exercise.commands.quotient(); }), FaultCondition::DivisionByZero);
+    EXPECT_EQ(faultOf([&] { exercise.commands.quotient(); }), FaultCondition::InvalidOperation);
     expected.texts[10] = u" "; // the notice was written before the division
     EXPECT_EQ(exercise.window.state(), expected);
 }
 
-TEST(ArithmeticFault, ZeroByZero_IsAnInvalidOperation) {
-    Exercise exercise(kDutchFormat);
-    exercise.operands(u"0", u"");
-    exercise.window.place(Text2, kVanishingDivisor);
-    EXPECT_EQ(faultOf([&] { exercise.commands.quotient(); }), FaultCondition::InvalidOperation);
-}
-
-TEST(ArithmeticFault, All_KeepsTheResultsBeforeTheDivisionAndWritesNoEquation) {
-    Exercise exercise(kDutchFormat);
-    exercise.operands(u"4", u"").answer(Text12, u"4");
-    exercise.window.place(Text2, kVanishingDivisor);
-    exercise.window.clearLog();
-    EXPECT_EQ(faultOf([&] { exercise.commands.all(); }), FaultCondition::DivisionByZero);
-    EXPECT_EQ(exercise[Text3], u"4");
-    EXPECT_EQ(exercise[Text4], u"4");
-    EXPECT_EQ(exercise[Text5], u"0");
-    EXPECT_EQ(exercise[Text6], u":");
-    EXPECT_EQ(exercise[Text11], u" ");
-    EXPECT_EQ(exercise.window.log(),
-              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11"}));
-    EXPECT_TRUE(exercise.shown(Text12)) << "no answer check after the fault";
-}
-
-TEST(ArithmeticFault, Enter_KeepsTheResultsBeforeTheDivision) {
-    Exercise exercise(kDutchFormat);
-    exercise.operands(u"3", u"");
-    exercise.window.place(Text2, kVanishingDivisor);
-    exercise.window.clearLog();
-    EXPECT_EQ(faultOf([&] { pressEnter(exercise.commands); }), FaultCondition::DivisionByZero);
-    EXPECT_EQ(exercise[Text4], u"3");
-    EXPECT_EQ(exercise.window.log(),
-              (std::vector<std::string>{"set Text3", "set Text4", "set Text5", "set Text11"}));
+TEST(ArithmeticFault, AllAndEnter_KeepTheResultsBeforeTheFaultAndWriteNoEquation) {
+    for (const bool enter : {false, true}) {
+        Exercise exercise(kDutchFormat);
+        exercise.operands(u"", u"0").answer(Text12, u"4");
+        exercise.window.place(Text1, kBeyondTheRange);
+        exercise.window.clearLog();
+        EXPECT_EQ(faultOf([&] {
+                      if (enter)
+                          pressEnter(exercise.commands);
+                      else
+                          exercise.commands.all();
+                  }),
+                  FaultCondition::InvalidOperation);
+        EXPECT_EQ(exercise[Text3], u"INF");
+        EXPECT_EQ(exercise[Text4], u"INF");
+        EXPECT_EQ(exercise[Text5], u"x");
+        EXPECT_EQ(exercise.window.log(), (std::vector<std::string>{"set Text3", "set Text4"}));
+        EXPECT_TRUE(exercise.shown(Text12)) << "no answer check after the fault";
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -592,6 +586,54 @@ TEST(Invariants, EveryOperandPairAndCommand) {
     }
     EXPECT_GT(resultsWritten, 0u) << "no command wrote a result";
 }
+
+// ---------------------------------------------------------------------------
+// Every pair of separators that a platform's regional settings give, every
+// text of up to four characters from a small alphabet as the first operand:
+// the sum is computed exactly when the text shows a number, and then with
+// that number. What a text shows is said here on its own terms: blanks, a
+// sign, digits with the point or the settings' decimal separator (the point
+// alone where that separator cannot be typed), an exponent, blanks; no
+// grouping.
+
+class EveryPlatformsSeparators : public ::testing::TestWithParam<NumberFormat> {};
+
+TEST_P(EveryPlatformsSeparators, ATextIsComputedExactlyAsTheNumberItShows) {
+    const NumberFormat settings = GetParam();
+    const char decimal = settings.decimalSeparator == u',' ? ',' : '.';
+    const std::string point = decimal == ',' ? "[.,]" : "[.]";
+    const std::regex shows("[ \\t]*[+-]?(?:[0-9]+(?:" + point + "[0-9]*)?|" + point +
+                           "[0-9]+)(?:[eE][+-]?[0-9]+)?[ \\t]*");
+    std::size_t numbers = 0;
+    testing::everyText(u"0123456789.,- E", 4, [&](const std::u16string& text) {
+        std::string plain(text.begin(), text.end());
+        Exercise exercise(settings);
+        exercise.operands(text, u"0");
+        exercise.commands.sum();
+        if (!std::regex_match(plain, shows)) {
+            ASSERT_EQ(exercise.window.messages().size(), 1u) << "computed: '" << plain << "'";
+            return;
+        }
+        ++numbers;
+        ASSERT_TRUE(exercise.window.messages().empty()) << "refused: '" << plain << "'";
+        std::replace(plain.begin(), plain.end(), ',', '.');
+        const double value = std::strtod(plain.c_str(), nullptr) + 0.0;
+        ASSERT_EQ(exercise[Text3], formatResultToFit(value, typableFormat(settings), 10))
+            << "'" << std::string(text.begin(), text.end()) << "'";
+    });
+    EXPECT_GT(numbers, 10'000u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, EveryPlatformsSeparators,
+                         ::testing::ValuesIn(testing::kPlatformSeparators),
+                         [](const ::testing::TestParamInfo<NumberFormat>& pair) {
+                             std::string name = testing::separatorsName(pair.param);
+                             std::replace_if(
+                                 name.begin(), name.end(),
+                                 [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
+                                 '_');
+                             return name;
+                         });
 
 } // namespace
 } // namespace exercise

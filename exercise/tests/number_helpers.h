@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,22 @@ namespace exercise::testing {
         hex += "0123456789abcdef"[(bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 +
                                   (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0')];
     return hex;
+}
+
+// Hands every text of up to longest characters from the alphabet to visit.
+inline void everyText(std::u16string_view alphabet, std::size_t longest,
+                      const std::function<void(const std::u16string&)>& visit) {
+    std::u16string text;
+    std::function<void()> sweep = [&] {
+        visit(text);
+        if (text.size() == longest) return;
+        for (const char16_t c : alphabet) {
+            text.push_back(c);
+            sweep();
+            text.pop_back();
+        }
+    };
+    sweep();
 }
 
 } // namespace exercise::testing

@@ -49,13 +49,18 @@ protected:
 // ---------------------------------------------------------------------------
 // The number test and the locale reader, written as a regular expression.
 
+// The point is a decimal separator besides the settings' own, and so groups
+// nothing.
 struct LocaleReference {
     explicit LocaleReference(NumberFormat format)
         : decimal(static_cast<char>(format.decimalSeparator)),
-          group(static_cast<char>(format.groupSeparator)),
-          grammar("[ \\t]*[+-]?(?:[0-9][0-9" + regexEscape(group) + "]*(?:" + regexEscape(decimal) +
-                  "[0-9]*)?|" + regexEscape(decimal) + "[0-9]+)(?:[eE][+-]?[0-9]+)?[ \\t]*" +
+          group(format.groupSeparator == u'.' ? decimal : static_cast<char>(format.groupSeparator)),
+          grammar("[ \\t]*[+-]?(?:[0-9][0-9" + (group == decimal ? "" : regexEscape(group)) +
+                  "]*(?:" + decimals() +
+                  "[0-9]*)?|" + decimals() + "[0-9]+)(?:[eE][+-]?[0-9]+)?[ \\t]*" +
                   "|&[hH][0-9a-fA-F]+|&[oO][0-7]+") {}
+
+    [[nodiscard]] std::string decimals() const { return "[." + regexEscape(decimal) + "]"; }
 
     [[nodiscard]] bool accepts(const std::string& text) const {
         return std::regex_match(text, grammar);
@@ -68,7 +73,7 @@ struct LocaleReference {
         }
         std::string plain;
         for (const char c : text) {
-            if (c == group || c == ' ' || c == '\t') continue;
+            if ((c == group && c != decimal) || c == ' ' || c == '\t') continue;
             plain += c == decimal ? '.' : c;
         }
         return std::strtod(plain.c_str(), nullptr);

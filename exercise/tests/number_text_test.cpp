@@ -21,21 +21,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr NumberFormat kEnglish = kEnglishFormat;
 constexpr NumberFormat kDutch = kDutchFormat;
 
-// Hands every text of up to longest characters from the alphabet to visit.
-void everyText(std::u16string_view alphabet, std::size_t longest,
-               const std::function<void(const std::u16string&)>& visit) {
-    std::u16string text;
-    std::function<void()> sweep = [&] {
-        visit(text);
-        if (text.size() == longest) return;
-        for (const char16_t c : alphabet) {
-            text.push_back(c);
-            sweep();
-            text.pop_back();
-        }
-    };
-    sweep();
-}
+using testing::everyText;
 
 std::string narrow(std::u16string_view text) {
     std::string result;
@@ -86,13 +72,22 @@ TEST(NumberTest, FollowsTheLocaleSeparators) {
     EXPECT_NOT_NUMBER(kEnglish, u",5");
     EXPECT_NOT_NUMBER(kEnglish, u"1.5,5"); // no grouping after the decimal separator
 
+    // The point is a decimal separator beside the settings' own, so it
+    // groups nothing, and the two together make one separator at most.
     EXPECT_NUMBER(kDutch, u"1,5");
-    EXPECT_NUMBER(kDutch, u"1.5"); // the point is a grouping separator
+    EXPECT_NUMBER(kDutch, u"1.5");
     EXPECT_NUMBER(kDutch, u",5");
+    EXPECT_NUMBER(kDutch, u".5");
+    EXPECT_NUMBER(kDutch, u"-.5");
     EXPECT_NUMBER(kDutch, u"5,");
     EXPECT_NUMBER(kDutch, u"0,5");
     EXPECT_NOT_NUMBER(kDutch, u"1,5,5");
-    EXPECT_NOT_NUMBER(kDutch, u".5"); // a grouping separator needs a digit before it
+    EXPECT_NOT_NUMBER(kDutch, u"1.000.000");
+    EXPECT_NOT_NUMBER(kDutch, u"1.234,5");
+    constexpr NumberFormat polish{u',', u'\u00a0'};
+    EXPECT_NUMBER(polish, u"2.5");
+    EXPECT_NUMBER(polish, u"1\u00a0000,5");
+    EXPECT_NOT_NUMBER(polish, u"2.5,5");
 }
 
 TEST(NumberTest, RejectsWhatIsNotWhollyANumber) {
@@ -134,11 +129,11 @@ TEST(NumberTest, RejectsWhatIsNotWhollyANumber) {
 // ---------------------------------------------------------------------------
 // The locale reader
 
-TEST(LocaleReader, DropsGroupingAndTakesTheLocaleDecimalSeparator) {
-    EXPECT_LOCALE_READS(15.0, kDutch, u"1.5");
+TEST(LocaleReader, DropsGroupingAndTakesEitherDecimalSeparator) {
+    EXPECT_LOCALE_READS(1.5, kDutch, u"1.5");
     EXPECT_LOCALE_READS(0.5, kDutch, u"0,5");
     EXPECT_LOCALE_READS(1.5, kDutch, u" 1,5 ");
-    EXPECT_LOCALE_READS(1234.5, kDutch, u"1.234,5");
+    EXPECT_LOCALE_READS(1234.5, (NumberFormat{u',', u'\u202f'}), u"1\u202f234.5");
     EXPECT_LOCALE_READS(15.0, kEnglish, u"1,5");
     EXPECT_LOCALE_READS(5.0, kEnglish, u"0,5");
     EXPECT_LOCALE_READS(1.5, kEnglish, u"1.5");

@@ -91,11 +91,12 @@ TEST(FormEvents, EnterInEitherOperandBoxAndNowhereElse) {
 // other message, under its title with the stop icon; the program goes on.
 TEST(FormEvents, AFaultIsShownThroughTheWindow) {
     TestForm form(exercise::kDutchFormat);
-    form.window.type(Text1, u"5");
-    form.window.place(Text2, u"1.0E-324"); // 10E-324 to the zero test, 0 to the division
-    form.click(Click::Quotient);
+    form.window.place(Text1, u"1E999"); // beyond the range: infinity times 0
+    form.window.type(Text2, u"0");
+    form.click(Click::Product);
     EXPECT_EQ(form.window.messages(),
-              (std::vector<Message>{{u"Rekenfout: deling door nul", u"Cijferwerf", 16}}));
+              (std::vector<Message>{{u"Rekenfout: ongeldige bewerking", u"Cijferwerf", 16}}));
+    form.window.type(Text1, u"5");
     form.window.type(Text2, u"2");
     form.click(Click::Quotient);
     EXPECT_EQ(form.window.text(Text6), u"2,5");
@@ -107,9 +108,9 @@ TEST(FormEvents, AnyOtherErrorIsReportedInTheWindowsWords) {
                  [&](std::u16string_view report) { reported = report; });
     EXPECT_EQ(reported, u"Interne fout: kapot");
     runReporting(
-        [] { throw exercise::ArithmeticFault(exercise::FaultCondition::InvalidOperation); },
+        [] { throw exercise::ArithmeticFault(exercise::FaultCondition::DivisionByZero); },
         [&](std::u16string_view report) { reported = report; });
-    EXPECT_EQ(reported, u"Rekenfout: ongeldige bewerking");
+    EXPECT_EQ(reported, u"Rekenfout: deling door nul");
 }
 
 } // namespace

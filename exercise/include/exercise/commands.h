@@ -8,7 +8,8 @@
 // rounded to the ten characters of its box, so that the equation and the
 // answer check see what the box shows. Operands, results and answers are
 // read with the point reader, which also understands the pupil's own decimal
-// separator. An operand box that holds no number, or a text that the point
+// separator. Where the regional settings' decimal separator is neither a
+// point nor a comma, the commands read and write the point. An operand box that holds no number, or a text that the point
 // reader would not read whole, gives the "Geef een getal" message and
 // changes nothing. An ArithmeticFault (an invalid operation or a division by zero)
 // ends a command where it arises; the boxes written before keep their new
@@ -60,6 +61,7 @@ public:
     void reset();
 
 private:
+    [[nodiscard]] NumberFormat format() const;
     [[nodiscard]] bool operandsAreNumbers();
     [[nodiscard]] std::optional<double> readNumber(Box box) const;
     [[nodiscard]] double read(Box box) const;

@@ -19,7 +19,7 @@ namespace exercise {
 
 // The user's regional settings for numbers. They come in as a value and are
 // never looked up inside a conversion. A grouping separator equal to the
-// decimal separator is ignored.
+// decimal separator, or to the point, is ignored.
 struct NumberFormat {
     char16_t decimalSeparator = u'.';
     char16_t groupSeparator = u',';
@@ -30,17 +30,28 @@ struct NumberFormat {
 inline constexpr NumberFormat kEnglishFormat{u'.', u','};
 inline constexpr NumberFormat kDutchFormat{u',', u'.'};
 
+// The separators the exercise reads and writes by, from the user's regional
+// settings: those settings where their decimal separator is a point or a
+// comma, which every keyboard has; the point otherwise (the Arabic decimal
+// separator, say), as the window asks the pupil to type it. So a result can
+// always be typed back.
+[[nodiscard]] constexpr NumberFormat typableFormat(NumberFormat settings) noexcept {
+    if (settings.decimalSeparator == u'.' || settings.decimalSeparator == u',') return settings;
+    return {u'.', settings.groupSeparator};
+}
+
 // The number test. True exactly when the whole text is
 //   [blanks] [+|-] digits-with-grouping [decimal digits] [E|e [+|-] digits] [blanks]
 // where a blank is a space or a tab, grouping separators may stand anywhere
-// after the first digit (group sizes are not checked), the integer digits may
+// after the first digit (group sizes are not checked), the decimal separator
+// is the point or the given one (one of them, once), the integer digits may
 // be absent when a digit follows the decimal separator; or when the whole text
 // is &H with one or more hexadecimal digits or &O with one or more octal
 // digits (letters in either case). Only ASCII digits count. Does not throw.
 [[nodiscard]] bool isNumber(std::u16string_view text, NumberFormat format) noexcept;
 
 // The locale reader. The value of a text that passes the number test:
-// grouping separators dropped, the decimal separator taken as the point,
+// grouping separators dropped, either decimal separator taken as the point,
 // &H and &O read as unsigned whole numbers of any length. Rounds to the
 // nearest double; beyond the double range it gives plus or minus infinity.
 // Yields nothing for a text that fails the number test. Does not throw.

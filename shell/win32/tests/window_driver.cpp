@@ -821,17 +821,18 @@ void dutchSettings(const Program& program) {
     check(messageBoxOf(program.window()) == nullptr, "no fault under Dutch settings");
 
     // No text a pupil can type reaches the arithmetic fault; one put into
-    // the box past its limit does: 1.0E-324 is 10E-324 to the zero test and
-    // 0 to the point reader. The fault is reported in the window's words,
-    // and the program goes on.
-    program.type(Box::Text1, L"5");
-    program.type(Box::Text2, L"1.0E-324");
-    program.clickLater("Command5");
+    // the box past its limit does: 1E999 is beyond the double range, and
+    // infinity times zero is an invalid operation. The fault is reported in
+    // the window's words, and the program goes on.
+    program.type(Box::Text1, L"1E999");
+    program.type(Box::Text2, L"0");
+    program.clickLater("Command4");
     const SeenMessage fault = answerMessageBox(program);
     checkEqual(fault.title, wide(shell::kWindowTitle), "fault title");
-    checkEqual(fault.text, wide(shell::faultReport(exercise::FaultCondition::DivisionByZero)),
+    checkEqual(fault.text, wide(shell::faultReport(exercise::FaultCondition::InvalidOperation)),
                "fault text");
     check(fault.icon, "the fault shows a stop icon");
+    program.type(Box::Text1, L"5");
     program.type(Box::Text2, L"2");
     program.click("Command5");
     checkEqual(program.text(Box::Text6), std::wstring(L"2,5"), "the program goes on");

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What each platform's sweep over its locales shares: the pairs of
+// separators, decimal then grouping, that the locales give, and a pupil's
+// decimal sums under one of them.
+#pragma once
+
+#include "exercise/commands.h"
+#include "fake_window.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace exercise::testing {
+
+// Every pair of separators that a sweep found: every locale glibc knows as
+// the Linux window reads it, every locale Wine knows as the Windows window
+// reads it, every language of the browser as the page reads it. A sweep
+// that meets another pair fails and names its locale, so that the logic's
+// exhaustive checks, which run over these, cover it too.
+inline constexpr NumberFormat kPlatformSeparators[] = {
+    {u'.', u','},           // English
+    {u',', u'.'},           // Dutch, German
+    {u',', u'\u00a0'},      // Polish, Swedish: a no-break space
+    {u',', u'\u202f'},      // French: a narrow no-break space
+    {u'.', u'\u00a0'},      // Xhosa, Morisyen
+    {u'.', u'\u2019'},      // Swiss German: a right single quotation mark
+    {u',', u'\u2019'},      // Walser
+    {u'.', u'\''},          // Swiss German on Windows
+    {u'.', u'\u060c'},      // Kashmiri, N'Ko on Windows: an Arabic comma
+    {u'.', u'\u2e41'},      // Fula in Adlam on Windows: a reversed comma
+    {u',', u','},           // Mongolian in its own script on Windows: no grouping
+    {u'\u066b', u'\u066c'}, // Egyptian Arabic, Persian
+};
+
+[[nodiscard]] inline bool isPlatformSeparators(NumberFormat format) {
+    return std::find(std::begin(kPlatformSeparators), std::end(kPlatformSeparators), format) !=
+           std::end(kPlatformSeparators);
+}
+
+// A pair as a test names it: each separator as U+XXXX.
+[[nodiscard]] inline std::string separatorsName(NumberFormat format) {
+    char name[32];
+    std::snprintf(name, sizeof name, "U+%04X U+%04X", static_cast<unsigned>(format.decimalSeparator),
+                  static_cast<unsigned>(format.groupSeparator));
+    return name;
+}
+
+// What a pupil does under these settings: 2.5 and 4 with SOM, the sum typed
+// back as the first number; then 1 and 3 with ALLES, the quotient typed as
+// its answer. Empty when every step comes out right, else what went wrong.
+[[nodiscard]] inline std::string decimalsUnder(const RegionalSettings& settings) {
+    auto narrow = [](const std::u16string& text) {
+        std::string ascii;
+        for (const char16_t c : text)
+            ascii += c < 0x80 ? static_cast<char>(c) : '?';
+        return ascii;
+    };
+    const char16_t decimal = settings.numberFormat().decimalSeparator;
+    const std::u16string sum = decimal == u',' ? u"6,5" : u"6.5";
+
+    FakeWindow window;
+    Commands commands(window, settings);
+    window.type(Box::Text1, u"2.5");
+    window.type(Box::Text2, u"4");
+    commands.sum();
+    if (!window.messages().empty()) return "2.5 asks for a number";
+    if (window.text(Box::Text3) != sum) return "2.5 + 4 = " + narrow(window.text(Box::Text3));
+    window.type(Box::Text1, sum);
+    window.type(Box::Text2, u"0");
+    commands.sum();
+    if (!window.messages().empty() || window.text(Box::Text3) != sum)
+        return narrow(sum) + " typed back gives " + narrow(window.text(Box::Text3));
+
+    window.type(Box::Text1, u"1");
+    window.type(Box::Text2, u"3");
+    commands.all();
+    const std::u16string quotient = window.text(Box::Text6);
+    window.type(Box::Text15, quotient);
+    commands.all();
+    if (window.visible(Box::Text15)) return "the answer " + narrow(quotient) + " is wrong";
+    return {};
+}
+
+} // namespace exercise::testing
