@@ -16,3 +16,9 @@ class SystemRegionalSettings final : public exercise::RegionalSettings {
 public:
     [[nodiscard]] exercise::NumberFormat numberFormat() const override;
 };
+
+#ifdef _WIN32
+// The separators of one locale of Windows, by its name, read as the window
+// reads the user's own (which is the locale named by a null pointer).
+[[nodiscard]] exercise::NumberFormat numberFormatOf(const wchar_t* locale);
+#endif

@@ -17,6 +17,8 @@ test_packages=(
     weston qt6-wayland qt6ct
     desktop-file-utils appstream dpkg-dev lintian reuse man-db
     time bc x11-apps
+    # every locale of the C library, for the sweep over regional settings
+    locales-all
 )
 # What the Windows build adds: the MinGW-w64 cross compiler (the -posix one,
 # whose library has threads), Wine to run and test it on a virtual X server,

@@ -14,6 +14,7 @@ import contextlib
 import functools
 import http.server
 import json
+import re
 import shutil
 import socket
 import subprocess
@@ -318,30 +319,88 @@ class MessagesTest(PageTestCase):
         self.assertEqual(self.value("Text1"), "ab")
 
     def test_an_arithmetic_fault_is_reported_under_the_window_title(self):
-        # A divisor past the box's limit, which no pupil can type: zero to
-        # the zero test, not to the division.
-        self.driver.execute_script("arguments[0].value = '1.0E-324'", self.element("Text2"))
-        self.type_into("Text1", "1")
+        # A number past the box's limit, which no pupil can type: beyond the
+        # double range, and infinity times zero is an invalid operation.
+        self.driver.execute_script("arguments[0].value = '1E999'", self.element("Text1"))
+        self.type_into("Text2", "0")
         self.press("Command1")
-        self.assertEqual(self.message(), [DESCRIPTION["title"], "Rekenfout: deling door nul", True])
+        self.assertEqual(self.message(), [DESCRIPTION["title"], "Rekenfout: ongeldige bewerking", True])
         self.keys(Keys.ENTER)
-        self.assertEqual(self.value("Text3"), "1")
+        self.assertEqual(self.value("Text3"), "INF")
 
 
-class EnglishBrowserTest(PageTestCase):
+def platform_separators():
+    """The pairs of separators, decimal then grouping, that the logic is
+    checked with, as the logic's tests list them."""
+    header = Path(__file__).resolve().parents[3] / "exercise/tests/decimals_under.h"
+    listed = header.read_text().split("kPlatformSeparators[] = {")[1].split("};")[0]
+    character = r"u'(\\u[0-9a-f]{4}|\\'|[^\\'])'"
+    return {tuple(chr(int(c[2:], 16)) if c.startswith("\\u") else c[-1] for c in pair)
+            for pair in re.findall(r"\{" + character + ", " + character + r"\}", listed)}
+
+
+class EveryLanguageTest(PageTestCase):
+    """Every language the browser's Intl knows, as the first language of the
+    browser, read as the page reads it."""
     language = "en-US"
 
-    def test_numbers_are_read_and_written_with_the_point(self):
-        self.type_into("Text1", "2.5")
-        self.type_into("Text2", "3")
-        self.press("Command1")
-        self.assertEqual(self.value("Text3"), "5.5")
-        self.assertEqual(self.value("Text6"), "0.83333333")
-        self.press("Command6")
-        self.type_into("Text1", "2,5")
-        self.type_into("Text2", "3")
-        self.press("Command2")
-        self.assertEqual(self.message()[1], "Geef een getal")
+    def test_decimal_sums_come_out_right_and_can_be_typed_back(self):
+        self.driver.set_script_timeout(300)
+        seen = self.driver.execute_script("""
+            const letters = 'abcdefghijklmnopqrstuvwxyz', codes = [];
+            for (const a of letters) for (const b of letters) {
+                codes.push(a + b);
+                for (const c of letters) codes.push(a + b + c);
+            }
+            const regionNames = new Intl.DisplayNames(['en'], {type: 'region', fallback: 'none'});
+            const regions = [];
+            for (const a of letters.toUpperCase()) for (const b of letters.toUpperCase())
+                if (regionNames.of(a + b)) regions.push(a + b);
+            const languages = new Set();
+            for (const language of Intl.NumberFormat.supportedLocalesOf(codes)) {
+                for (const tag of [language, ...regions.map(region => language + '-' + region)]) {
+                    try { languages.add(new Intl.NumberFormat(tag).resolvedOptions().locale); }
+                    catch (e) {}
+                }
+            }
+            const box = name => document.getElementById(name);
+            const message = document.getElementById('message');
+            const press = (name, first, second) => {
+                box('Text1').value = first;
+                box('Text2').value = second;
+                box(name).click();
+                const asked = message.open;
+                if (asked) message.close();
+                return asked;
+            };
+            const results = [];
+            for (const language of languages) {
+                Object.defineProperty(navigator, 'language', {get: () => language, configurable: true});
+                const parts = new Intl.NumberFormat(language).formatToParts(1234567.5);
+                const part = type => (parts.find(p => p.type === type) || {value: ''}).value;
+                const sum = press('Command2', '2.5', '4') ? 'Geef een getal' : box('Text3').value;
+                const back = press('Command2', sum, '0') ? 'Geef een getal' : box('Text3').value;
+                const comma = press('Command2', '2,5', '4') ? 'Geef een getal' : box('Text3').value;
+                press('Command1', '1', '3');
+                const quotient = box('Text6').value;
+                box('Text15').value = quotient;
+                press('Command1', '1', '3');
+                results.push([language, part('decimal'), part('group'), sum, back, comma, quotient,
+                              getComputedStyle(box('Text15')).visibility === 'hidden']);
+                box('Command6').click();
+            }
+            return results;""")
+        known = platform_separators()
+        print(f"\n{len(seen)} languages, separators {sorted({(d, g) for _, d, g, *_ in seen})}",
+              file=sys.stderr)
+        self.assertGreater(len(seen), 400)
+        for language, decimal, group, sum_, back, comma, quotient, right in seen:
+            with self.subTest(language=language):
+                self.assertIn((decimal, group), known)
+                written = "6,5" if decimal == "," else "6.5"
+                self.assertEqual((sum_, back), (written, written))
+                self.assertIn(comma, (written, "Geef een getal"))
+                self.assertTrue(right, f"the answer {quotient} is wrong")
 
 
 class ColoursTest(PageTestCase):
