@@ -18,6 +18,7 @@
 #include "contrast.h"
 #include "control_ids.h"
 #include "exercise/window.h"
+#include "tests/stacked_caption.h"
 #include "text_fit.h"
 #include "window_description.h"
 
@@ -732,11 +733,9 @@ void captionsShowWhole(const Program& program) {
         }
         if (const auto lines = std::count(control.caption.begin(), control.caption.end(), u'\n');
             lines > 0) {
-            // One capital a line, each line as high as the own size makes it:
-            // lines of 1.15 em, the last a capital of 0.716 em.
             const int rows = inkOf(shown).rows;
-            check(rows >= static_cast<int>(0.8 * ownPixels *
-                                           (1.15 * static_cast<double>(lines) + 0.716)),
+            check(rows >= shell::testing::leastStackedCaptionRows(ownPixels,
+                                                                  static_cast<int>(lines) + 1),
                   name + " caption " + std::to_string(rows) + " pixels tall at " +
                       std::to_string(dpi) + " dots per inch");
             continue;
