@@ -22,8 +22,12 @@ inline constexpr double kPointStep = 0.25;
 // The room for a text inside a control whose text area is insideWidth
 // pixels wide, less a margin on each side: a box or a button keeps its text
 // two pixels from its edge, and one pixel more keeps the ink off it; a
-// label's text may reach its edge.
-inline constexpr int kBoxMarginPixels = 2 + 1;
+// label's text may reach its edge. Where a box itself keeps its text the two
+// pixels in, its text area is what lies between them, and only the one
+// pixel is left to take off.
+inline constexpr int kTextEdgePixels = 2;
+inline constexpr int kInkPixels = 1;
+inline constexpr int kBoxMarginPixels = kTextEdgePixels + kInkPixels;
 [[nodiscard]] constexpr double roomInside(int insideWidth, int margin = kBoxMarginPixels) {
     return insideWidth - 2 * margin;
 }

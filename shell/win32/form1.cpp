@@ -133,6 +133,50 @@ Form1* ownerOf(HWND control) {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
+// A box the pupil can type into or select in: the platform's edit control.
+bool isEdit(const shell::Group& group) {
+    return group.kind == Kind::TextBox && group.input != Input::Disabled;
+}
+
+// An edit control sets margins of its own with each font, which grow with
+// the font and at higher resolutions leave its text less room than the fit
+// rule gives it. It keeps its text the rule's two pixels from its edge
+// instead, whatever the font.
+void keepTextEdge(HWND edit) {
+    SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(shell::kTextEdgePixels, shell::kTextEdgePixels));
+}
+
+void setFont(HWND control, HFONT font, bool edit) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), font != nullptr);
+    if (edit) keepTextEdge(control);
+}
+
+// The width that an edit control gives its text: its formatting rectangle,
+// inside its margins.
+int formattingWidth(HWND edit) {
+    RECT format{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    return static_cast<int>(format.right - format.left);
+}
+
+// An edit control scrolls its text to keep the caret in sight while the text
+// is wider than it, and stays scrolled once a smaller font makes the text
+// fit. Scrolled back to the first character, with the caret and the
+// selection where they were, the whole text shows.
+void showFromTheStart(HWND edit) {
+    RECT format{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const auto first = static_cast<short>(LOWORD(SendMessageW(edit, EM_POSFROMCHAR, 0, 0)));
+    if (first >= format.left) return;
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    SendMessageW(edit, EM_SETSEL, start, end);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -235,9 +279,10 @@ void Form1::createControls() {
             extended, windowClass, wide(initial, text), style, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(shell::win32::controlId(*control))),
             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
-        if (control->box && group.input != Input::Disabled) {
+        if (control->box && isEdit(group)) {
             if (const std::size_t limit = exercise::maximumLength(*control->box); limit > 0)
                 SendMessageW(window, EM_SETLIMITTEXT, limit, 0);
+            keepTextEdge(window);
         }
         if (shell::takesFocus(group)) subclass(window, controlProcedure, this);
     }
@@ -291,26 +336,31 @@ HFONT Form1::font(double points, bool bold) {
 }
 
 // A control's text in the largest size, down from its group's own, at
-// which every line of it fits the control: a label edge to edge, a box or a
-// button within its margins.
+// which every line of it fits the control: a label edge to edge, a button
+// within its margins, and a box within the room that the edit control
+// really gives it. A typed text that fits shows from its first character.
 void Form1::fitText(HWND control) {
     const Control* described = controlOf(control);
     if (!described) return;
     const Group& group = *described->group;
+    const bool edit = isEdit(group);
     RECT inside{};
     GetClientRect(control, &inside);
     const int width = inside.right - inside.left;
-    const double room =
-        group.kind == Kind::Label ? shell::roomInside(width, 0) : shell::roomInside(width);
+    const double room = edit ? shell::roomInside(formattingWidth(control), shell::kInkPixels)
+                        : group.kind == Kind::Label ? shell::roomInside(width, 0)
+                                                    : shell::roomInside(width);
     const std::wstring text = windowText(control);
     const WindowDc dc(control);
-    const double points = shell::fittingPointSize(group.points, room, [&](double size) {
+    const auto widthAt = [&](double size) {
         const Selected sized(dc.get(), font(size, group.bold));
         return widestLine(dc.get(), text);
-    });
+    };
+    const double points = shell::fittingPointSize(group.points, room, widthAt);
     HFONT fitted = font(points, group.bold);
     if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != fitted)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
+        setFont(control, fitted, edit);
+    if (edit && !text.empty() && widthAt(points) <= room) showFromTheStart(control);
 }
 
 HBRUSH Form1::brush(const shell::Colour& colour) {
@@ -451,8 +501,8 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                      suggested.right - suggested.left, suggested.bottom - suggested.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         for (const Control& control : shell::controls())
-            SendMessageW(GetDlgItem(window_, shell::win32::controlId(control)), WM_SETFONT, 0,
-                         FALSE);
+            setFont(GetDlgItem(window_, shell::win32::controlId(control)), nullptr,
+                    isEdit(*control.group));
         fonts_.clear();
         layOut();
         return 0;

@@ -5,6 +5,8 @@
 // (QT_SCALE_FACTOR): what each caption, result and typed answer paints.
 #include "contrast.h"
 #include "form1.h"
+#include "tests/stacked_caption.h"
+#include "window_description.h"
 #include "window_testing.h"
 
 #include <QLabel>
@@ -15,21 +17,26 @@
 
 namespace {
 
-// The first and last column in which something stands out from the
-// background.
+// The first and last column, and row, in which something stands out from
+// the background; where none is given, from each row's first pixel, for a
+// face that a style shades from row to row.
 struct Ink {
-    int left = 0, right = -1;
+    int left = 0, right = -1, top = 0, bottom = -1;
     [[nodiscard]] int width() const { return right - left + 1; }
+    [[nodiscard]] int rows() const { return bottom - top + 1; }
 };
 
-Ink inkOf(const QImage& image, const QRect& inside, const QColor& background) {
-    Ink ink{image.width(), -1};
+Ink inkOf(const QImage& image, const QRect& inside, const QColor& background = {}) {
+    Ink ink{image.width(), -1, image.height(), -1};
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
-            if (shell::contrastRatio(image.pixel(x, y) & 0xFFFFFF, background.rgb() & 0xFFFFFF) >
-                1.3) {
+            if (const QRgb against =
+                    background.isValid() ? background.rgb() : image.pixel(inside.left(), y);
+                shell::contrastRatio(image.pixel(x, y) & 0xFFFFFF, against & 0xFFFFFF) > 1.3) {
                 ink.left = std::min(ink.left, x);
                 ink.right = std::max(ink.right, x);
+                ink.top = std::min(ink.top, y);
+                ink.bottom = std::max(ink.bottom, y);
             }
     return ink;
 }
@@ -61,7 +68,8 @@ private slots:
     // Each label and button paints the whole of its caption on its line:
     // as wide as the caption drawn apart in the same font, and inside the
     // control. A last word wrapped out of sight or cut at the edge is
-    // missing from the width.
+    // missing from the width. ALLES, a capital a line, stands as tall as
+    // its own size makes it.
     void everyCaptionPaintsWhole() {
         Form1 form(dutch_);
         form.show();
@@ -76,12 +84,34 @@ private slots:
                 caption = button->text();
                 inside = inside.adjusted(3, 3, -3, -3); // clear of the edge and focus frame
             }
-            if (caption.isEmpty() || caption.contains(u'\n')) continue;
+            if (caption.isEmpty()) continue;
             const QImage image = control->grab().toImage();
             const qreal scale = image.devicePixelRatio();
             const QRect pixels(inside.topLeft() * scale, inside.size() * scale);
             const QColor background = image.pixelColor(pixels.left(), pixels.bottom());
-            const Ink painted = inkOf(image, pixels, background);
+            const bool stacked = caption.contains(u'\n');
+            // A stacked caption clear of the focus frame at every scale too.
+            const int clear = stacked ? static_cast<int>(std::ceil(scale)) : 0;
+            const Ink painted = stacked
+                                    ? inkOf(image, pixels.adjusted(clear, clear, -clear, -clear))
+                                    : inkOf(image, pixels, background);
+            if (stacked) {
+                const auto described = std::ranges::find(
+                    shell::controls(), control->objectName(), [](const shell::Control& c) {
+                        return QLatin1String(c.name.data(), static_cast<qsizetype>(c.name.size()));
+                    });
+                const double own = described->group->points * control->logicalDpiY() / 72.0 * scale;
+                const int least = shell::testing::leastStackedCaptionRows(
+                    own, static_cast<int>(caption.count(u'\n')) + 1);
+                QVERIFY2(painted.rows() >= least,
+                         qPrintable(QStringLiteral("%1 at %2: %3 rows, not %4")
+                                        .arg(control->objectName())
+                                        .arg(scale)
+                                        .arg(painted.rows())
+                                        .arg(least)));
+                ++checked;
+                continue;
+            }
             const Ink whole = wholeTextInk(caption, control->font(), scale);
             const QString where = QStringLiteral("%1 at %2: %3 of %4 pixels, from %5 to %6 in %7")
                                       .arg(control->objectName())
@@ -96,7 +126,7 @@ private slots:
                      qPrintable(where));
             ++checked;
         }
-        QCOMPARE(checked, 5 + 5);
+        QCOMPARE(checked, 5 + 6);
     }
 
     // A ten-character answer shows whole, clear of its box's edges, and a
