@@ -34,9 +34,12 @@ site_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fon
 # and headless Chromium driven by Selenium for the page's (npm, which comes
 # with node, brings the accessibility audit's tool).
 web_packages=("${site_packages[@]}" libgtest-dev chromium chromium-driver python3-selenium)
-# What CI adds: clang and its runtime for the fuzzers.
-ci_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
-    clang libclang-rt-14-dev)
+# What the check that two builds are the same byte for byte needs: the
+# presets' builds, and diffoscope to show a difference.
+reproducible_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
+    diffoscope-minimal)
+# What CI adds: clang and its runtime for the fuzzers, and the check above.
+ci_packages=("${reproducible_packages[@]}" clang libclang-rt-14-dev)
 
 # install_missing_packages PACKAGE... (npm only where node did not bring it)
 install_missing_packages() {
