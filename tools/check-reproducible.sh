@@ -19,11 +19,8 @@ install_missing_packages "${reproducible_packages[@]}"
 
 top=$PWD
 version=$(sed -n 's/^project(cijferwerf VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
-# Both builds take their time from the last commit; the copy has no history.
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-fi
-export SOURCE_DATE_EPOCH
+# Both builds take their time as any build does: SOURCE_DATE_EPOCH when it
+# is set, else the last commit's (the copy lies inside this repository).
 
 # build_deliverables SOURCE: what is compared, and nothing more, in the
 # presets' folders of SOURCE.
@@ -65,17 +62,18 @@ else
     done
 fi
 
-# The second build: the source as it stands (tracked files, changes and
-# all), copied into a folder of another name and depth.
+# The second build: the source as it stands (new files, changes and
+# all, what git ignores left out), copied into a folder of another name and depth.
 second=$top/build-reproducible/elsewhere/cijferwerf-source
 rm -rf "$top/build-reproducible"
 mkdir -p "$second"
-git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$second"
+git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf - | tar -xf - -C "$second"
 
 # Another locale, if the machine has one; C.UTF-8 is always there.
 locale=C.UTF-8
+locales=$(locale -a 2>/dev/null || true)
 for candidate in nl_NL.utf8 de_DE.utf8 fr_FR.utf8; do
-    if locale -a 2>/dev/null | grep -qx "$candidate"; then locale=$candidate; break; fi
+    if grep -qx "$candidate" <<<"$locales"; then locale=$candidate; break; fi
 done
 [ "$(umask)" = 0022 ] && mask=0002 || mask=0022
 echo "== The second build, in $second: umask $mask, time zone UTC+14, locale $locale"
@@ -108,7 +106,10 @@ for kind in deb exe msi site; do
         continue
     fi
     echo "DIFFERENT: $kind ($one, $two)"
-    diffoscope --no-progress --max-text-report-size 300000 --text - "$one" "$two" || true
+    # What a folder's files hold, not when or under which umask they were
+    # written.
+    diffoscope --no-progress --exclude-directory-metadata=recursive \
+        --max-text-report-size 300000 --text - "$one" "$two" || true
     failures=$((failures + 1))
 done
 echo "$failures of ${#first[@]} differ"
