@@ -20,10 +20,11 @@ test_packages=(
 )
 # What the Windows build adds: the MinGW-w64 cross compiler (the -posix one,
 # whose library has threads), Wine to run and test it on a virtual X server,
-# and the tools for the installer package and the program's resources.
+# and the tools for the installer package and the program's resources
+# (faketime holds the clock at the source's time while the package is made).
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev
-    wine wine64 xvfb xauth wixl msitools icoutils
+    wine wine64 xvfb xauth wixl msitools icoutils faketime
 )
 # What building the page needs: emscripten, node, which runs its tools, the
 # free fonts with Arial's metrics and the tools that make the page's font of
