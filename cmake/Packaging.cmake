@@ -24,6 +24,13 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# The same package from the same source: every time in it is the source's
+# (cpack takes SOURCE_DATE_EPOCH), and the parts of the package get fixed
+# permissions whatever the umask cpack runs under.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackSourceDate.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE}
+    CONTENT "set(ENV{SOURCE_DATE_EPOCH} @CIJFERWERF_SOURCE_DATE_EPOCH@)\n" @ONLY)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_permissions.cmake)
 include(CPack)
 
 if(BUILD_TESTING)

@@ -22,10 +22,11 @@ test_packages=(
 )
 # What the Windows build adds: the MinGW-w64 cross compiler (the -posix one,
 # whose library has threads), Wine to run and test it on a virtual X server,
-# and the tools for the installer package and the program's resources.
+# and the tools for the installer package and the program's resources
+# (faketime holds the clock at the source's time while the package is made).
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev
-    wine wine64 xvfb xauth wixl msitools icoutils
+    wine wine64 xvfb xauth wixl msitools icoutils faketime
 )
 # What building the page needs: emscripten, node, which runs its tools, the
 # free fonts with Arial's metrics and the tools that make the page's font of
@@ -36,9 +37,12 @@ site_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fon
 # and headless Chromium driven by Selenium for the page's (npm, which comes
 # with node, brings the accessibility audit's tool).
 web_packages=("${site_packages[@]}" libgtest-dev chromium chromium-driver python3-selenium)
-# What CI adds: clang and its runtime for the fuzzers.
-ci_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
-    clang libclang-rt-14-dev)
+# What the check that two builds are the same byte for byte needs: the
+# presets' builds, and diffoscope to show a difference.
+reproducible_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
+    diffoscope-minimal)
+# What CI adds: clang and its runtime for the fuzzers, and the check above.
+ci_packages=("${reproducible_packages[@]}" clang libclang-rt-14-dev)
 
 # install_missing_packages PACKAGE... (npm only where node did not bring it)
 install_missing_packages() {

@@ -22,7 +22,9 @@ CHARACTERS = [*range(0x20, 0x7F), *range(0xA0, 0x100),
 
 
 def main(source, output, family):
-    font = TTFont(source)
+    # The font keeps the time of its source, so the same source font gives
+    # the same web font whenever it is made.
+    font = TTFont(source, recalcTimestamp=False)
     options = subset.Options()
     options.flavor = "woff2"
     options.layout_features = ["kern"]

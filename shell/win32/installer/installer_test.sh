@@ -2,15 +2,18 @@
 # SPDX-FileCopyrightText: 2026 The Cijferwerf developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows Installer package under Wine, as a school's IT admin uses it:
-# what it holds; a silent install over an older version, which it replaces
-# (the program in Program Files\Cijferwerf, a Start-menu shortcut, one entry
-# to remove it, its folder recorded); a rebuild of the same version that
-# replaces it; an older version that is refused; a silent removal that leaves nothing; and an install into a
-# folder of the admin's choice, with a blank and an e with diaeresis in its
-# name, that starts and is removed again from there.
-# Usage: installer_test.sh PACKAGE.msi STAGE PREFIX VERSION MSI_VERSION UPGRADE_CODE
+# what it holds; that made again from the same files it is the same package,
+# and from other files has other codes; a silent install over an older
+# version, which it replaces (the program in Program Files\Cijferwerf, a
+# Start-menu shortcut, one entry to remove it, its folder recorded); the
+# same package again, which leaves one entry; another build of the same
+# version that replaces it; an older version that is refused; a silent
+# removal that leaves nothing; and an install into a folder of the admin's
+# choice, with a blank and an e with diaeresis in its name, that starts and
+# is removed again from there.
+# Usage: installer_test.sh PACKAGE.msi STAGE PREFIX VERSION MSI_VERSION UPGRADE_CODE EPOCH [FAKETIME]
 set -euo pipefail
-msi=$1 stage=$2 prefix=$3 version=$4 msi_version=$5 upgrade_code=$6
+msi=$1 stage=$2 prefix=$3 version=$4 msi_version=$5 upgrade_code=$6 epoch=$7 faketime=${8:-}
 source "$(dirname "$0")/../../../tools/wine-environment.sh"
 export LC_ALL=C.UTF-8
 failures=0
@@ -24,19 +27,30 @@ property() { msiinfo export "$1" Property | sed -n "s/^$2\t//p" | tr -d '\r'; }
 [ "$(property "$msi" ALLUSERS)" = 1 ] || fail "not for every user of the computer"
 grep -q "Cijferwerf $version" <(msiinfo suminfo "$msi") || fail "the package does not name version $version"
 
-# A rebuild of the same version (another product code, as every build has)
-# and an older version, made from the same package source.
+# The package made again from the same files; another build of the same
+# version, whose program differs by one byte; and an older version: each
+# made from the package's source as the build makes it.
 work=$(mktemp -d)
-cp "$stage"/* "$work/"
-(cd "$work" && wixl -a x64 -o rebuild.msi cijferwerf.wxs)
+cp "$stage/cijferwerf.wxs.in" "$stage/cijferwerf.exe" "$stage/cijferwerf.ico" "$work/"
+package() {
+    cmake -DSOURCE="$work/$1" -DOUTPUT="$work/$2" -DEPOCH="$epoch" -DNAMESPACE="$upgrade_code" \
+        -DFAKETIME="$faketime" -P "$(dirname "$0")/package.cmake"
+}
+package cijferwerf.wxs.in again.msi
+cmp -s "$msi" "$work/again.msi" || fail "made again from the same files, another package"
 # Every version the package names (its own, and the one just above it
 # where its upgrade rule ends) one release lower.
 above="${msi_version%.*}.1"
 sed -e "s/\"$msi_version\"/\"0.9.0\"/g" -e "s/\"$above\"/\"0.9.1\"/g" \
-    "$stage/cijferwerf.wxs" >"$work/older.wxs"
-(cd "$work" && wixl -a x64 -o older.msi older.wxs)
+    "$stage/cijferwerf.wxs.in" >"$work/older.wxs.in"
+package older.wxs.in older.msi
+printf '\0' >>"$work/cijferwerf.exe"
+package cijferwerf.wxs.in rebuild.msi
+package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p'; }
 [ "$(property "$work/rebuild.msi" ProductCode)" != "$(property "$msi" ProductCode)" ] ||
-    fail "a rebuild keeps the product code"
+    fail "another build keeps the product code"
+[ "$(package_code "$work/rebuild.msi")" != "$(package_code "$msi")" ] ||
+    fail "another build keeps the package code"
 
 # A prefix of its own, new for every run, so that nothing an earlier run
 # installed is found.
@@ -79,7 +93,7 @@ msiexec() {
     echo "$status"
 }
 
-echo "== An older version, this one over it, a rebuild of it, then the older again"
+echo "== An older version, this one over it, it again, another build of it, the older again"
 [ "$(msiexec "$work/older.msi" /i)" = 0 ] || fail "the older version does not install"
 [ "$(msiexec "$msi" /i)" = 0 ] || fail "msiexec /i did not succeed"
 [ "$(uninstall_entries)" = 1 ] || fail "after the upgrade $(uninstall_entries) uninstall entries"
@@ -89,6 +103,9 @@ uninstall_list | grep -q 'DisplayVersion    REG_SZ    0.9.0' && fail "the older 
 [ "$(uninstall_entries)" = 1 ] || fail "$(uninstall_entries) uninstall entries, not 1"
 [ "$(install_location)" = 'C:\Program Files\Cijferwerf\' ] ||
     fail "the uninstall entry's folder is '$(install_location)'"
+again=$(msiexec "$msi" /i)
+[ "$again" = 0 ] || fail "the same package again: status $again"
+[ "$(uninstall_entries)" = 1 ] || fail "after the same package again $(uninstall_entries) entries"
 [ "$(msiexec "$work/rebuild.msi" /i)" = 0 ] || fail "the rebuild does not install"
 [ "$(uninstall_entries)" = 1 ] || fail "after the rebuild $(uninstall_entries) uninstall entries"
 [ -s "$default_folder/cijferwerf.exe" ] || fail "no program after the rebuild"
