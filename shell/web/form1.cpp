@@ -391,9 +391,10 @@ void Form1::keyPress(int row, val event) {
 void Form1::beforeInput(int row, val event) {
     const std::string type = event["inputType"].as<std::string>();
     const val data = event["data"];
+    // Typed, not pasted: a pasted text may hold line breaks of its own.
     const bool lineBreak = type == "insertLineBreak" || type == "insertParagraph" ||
-                           (data.isString() && data.as<std::string>().find_first_of("\r\n") !=
-                                                   std::string::npos);
+                           (type == "insertText" && data.isString() &&
+                            data.as<std::string>().find_first_of("\r\n") != std::string::npos);
     if (!lineBreak) return;
     // A one-line box would drop the line break; no other character comes
     // with it from the Enter key.
