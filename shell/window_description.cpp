@@ -113,11 +113,12 @@ OkLab okLabOf(const Linear& colour) {
 }
 
 // How far apart two colours look: their distance in OKLab. Below 0.02 the
-// eye does not tell them apart.
+// eye does not tell them apart; a tenth of that keeps a hue to within a
+// degree or so where CSS Color 4's 0.02 lets it turn by several.
 double difference(const OkLab& first, const OkLab& second) {
     return std::hypot(first.lightness - second.lightness, first.a - second.a, first.b - second.b);
 }
-constexpr double kJustNoticeable = 0.02;
+constexpr double kUnseen = 0.002;
 
 } // namespace
 
@@ -126,16 +127,16 @@ OkLab toOkLab(Rgb colour) {
         {toLinear(channel(colour, 16)), toLinear(channel(colour, 8)), toLinear(channel(colour, 0))});
 }
 
-// As CSS Color 4 maps a colour into a gamut: the strongest chroma, at the
-// same lightness and hue, whose channels cut to sRGB's range change it
-// less than the eye can tell; those channels.
+// As CSS Color 4 maps a colour into a gamut, with a tighter bound: the
+// strongest chroma, at the same lightness and hue, whose channels cut to
+// sRGB's range change it by less than kUnseen; those channels.
 Rgb fromOkLab(OkLab colour) {
     auto withChroma = [&](double share) {
         return linearOf({colour.lightness, colour.a * share, colour.b * share});
     };
     auto closeEnough = [&](double share) {
         const Linear linear = withChroma(share);
-        return difference(okLabOf(clipped(linear)), okLabOf(linear)) < kJustNoticeable;
+        return difference(okLabOf(clipped(linear)), okLabOf(linear)) < kUnseen;
     };
     double share = 1;
     if (!closeEnough(1)) {

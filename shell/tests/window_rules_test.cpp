@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace shell {
 namespace {
@@ -117,6 +118,9 @@ TEST(ReadableText, ReachesTheGroupsLeastContrast) {
         EXPECT_LT(contrast, 4.8);
     }
     EXPECT_GE(contrastRatio(focusFrame(0x000080, 0x303030), 0x303030), kFrameContrast);
+    // The sky blue, darkened where sRGB has less chroma, keeps its hue.
+    const OkLab own = toOkLab(0x3DAEE9), moved = toOkLab(readableText(group, 0x3DAEE9, kLightGreen));
+    EXPECT_NEAR(std::atan2(moved.b, moved.a), std::atan2(own.b, own.a), 0.035); // 2 degrees
 }
 
 // ---------------------------------------------------------------------------
