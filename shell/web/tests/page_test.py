@@ -592,6 +592,16 @@ class ScreenSizeTest(PageTestCase):
         self.check_fitted(1024, 768)
         # Turned: the page follows without being opened again.
         self.check_fitted(768, 1024)
+        # A tap on ALLES, where the button now stands.
+        skip_in("webkit", "firefox", why=NO_DEVTOOLS)
+        self.type_into("Text1", "3")
+        self.type_into("Text2", "5")
+        box = self.element("Command1").rect
+        point = {"x": box["x"] + box["width"] / 2, "y": box["y"] + box["height"] / 2}
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        for kind, points in (("touchStart", [point]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+        self.assertEqual(self.value("Text3"), "8")
 
     def test_a_phone_upright_keeps_the_window_at_its_size_and_scrolls(self):
         skip_in("webkit", why="its window cannot be made as narrow as a phone's")
