@@ -72,10 +72,25 @@ struct Colour {
 inline constexpr double kTextContrast = 4.5;
 inline constexpr double kFrameContrast = 3.0;
 
+// A colour in OKLab, the perceptual space in which equal steps look equal:
+// its lightness (0 black, 1 white) and its two opposite-colour axes, a
+// (green to red) and b (blue to yellow). Hue and chroma are the angle and
+// the length of (a, b).
+struct OkLab {
+    double lightness, a, b;
+};
+[[nodiscard]] OkLab toOkLab(Rgb colour);
+// The sRGB colour nearest to it: one outside what sRGB can show loses
+// chroma, at the same lightness and hue, until it can be shown.
+[[nodiscard]] Rgb fromOkLab(OkLab colour);
+
 // The text colour itself when it stands out enough from its background;
-// otherwise the same hue with its lightness moved, darker or lighter, just
-// as far as the least contrast needs; black or white when neither way
-// reaches it. Measured on the colour as it is painted, eight bits a channel.
+// otherwise the same hue and chroma with its perceptual lightness moved,
+// darker or lighter, just as far as the least contrast needs, so that a
+// near-grey stays near-grey and a red stays red (less chroma only where
+// sRGB has no colour that strong so dark or so light); black or white when
+// neither way reaches it. Measured on the colour as it is painted, eight
+// bits a channel.
 [[nodiscard]] Rgb readableOn(Rgb text, Rgb background, double least);
 
 // ---------------------------------------------------------------------------

@@ -34,9 +34,13 @@ windows_packages=(
 site_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fonttools python3-brotli
     imagemagick)
 # What the browser's tests add: GoogleTest for the logic's tests under node,
-# and headless Chromium driven by Selenium for the page's (npm, which comes
-# with node, brings the accessibility audit's tool).
-web_packages=("${site_packages[@]}" libgtest-dev chromium chromium-driver python3-selenium)
+# and for the page's three engines driven through WebDriver: headless
+# Chromium with its driver, WebKit's MiniBrowser with its driver on a
+# virtual X server in every locale, and Firefox ESR, spoken to over a
+# WebSocket; Selenium, and Pillow to compare what is painted (npm, which
+# comes with node, brings the accessibility audit's tool).
+web_packages=("${site_packages[@]}" libgtest-dev chromium chromium-driver python3-selenium
+    webkit2gtk-driver xvfb locales-all firefox-esr python3-websocket python3-pil)
 # What the check that two builds are the same byte for byte needs: the
 # presets' builds, and diffoscope to show a difference.
 reproducible_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"

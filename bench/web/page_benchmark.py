@@ -16,7 +16,11 @@ the time once the page's handlers have run. Two cases: a first visit (the
 browser's cache and the service worker bypassed) and a later one (files from
 the service worker's cache).
 
-Usage: page_benchmark.py SITE [ROUNDS]
+In WebKit and Firefox (browsers.py, beside the page's tests), whose drivers
+cannot disable the cache or add a script to every page, the same script
+stands first in the head of both pages, and only a later visit is timed.
+
+Usage: page_benchmark.py SITE [ROUNDS] [chromium|webkit|firefox]
 """
 import email.utils
 import functools
@@ -34,6 +38,9 @@ from pathlib import Path
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "shell" / "web" / "tests"))
+import browsers  # noqa: E402
 
 COMPRESSIBLE = (".html", ".css", ".js", ".wasm", ".webmanifest", ".svg", ".txt")
 SENT = defaultdict(int)
@@ -130,8 +137,9 @@ new MutationObserver((changes, observer) => {
 
 
 def start_up(driver, url, first_visit):
-    driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": first_visit})
-    driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": first_visit})
+    if driver.engine == "chromium":
+        driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": first_visit})
+        driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": first_visit})
     driver.get(url)
     WebDriverWait(driver, 30).until(
         lambda d: d.execute_script("return window.firstClickHandled !== undefined"))
@@ -144,11 +152,20 @@ def start_up(driver, url, first_visit):
 def main():
     site = Path(sys.argv[1])
     rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 21
+    engine = sys.argv[3] if len(sys.argv) > 3 else "chromium"
     folder = Path(tempfile.mkdtemp(prefix="cijferwerf-bench-"))
     shutil.copytree(site, folder, dirs_exist_ok=True)
     shutil.copy(Path(__file__).with_name("bare_page.html"), folder / "bare.html")
+    if engine != "chromium":
+        for page in ("index.html", "bare.html"):
+            text = (folder / page).read_text(encoding="utf-8")
+            head = text.index("<head>") + len("<head>")
+            (folder / page).write_text(text[:head] + "<script>" + CLICKER + "</script>" + text[head:],
+                                       encoding="utf-8")
     server, url = serve(folder)
     try:
+        if engine != "chromium":
+            return later_visits(engine, url, rounds)
         sent = sizes(url)
         print("## Bytes a first visit transfers (gzip -9 where it pays)\n")
         print("| file | bytes |\n|---|---:|")
@@ -157,6 +174,7 @@ def main():
         print(f"| all | {sum(sent.values()):,} |\n")
 
         driver = browser()
+        driver.engine = "chromium"
         driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLICKER})
         driver.execute_cdp_cmd("Network.enable", {})
         pages = {"cijferwerf": url, "bare page": url + "bare.html"}
@@ -181,6 +199,34 @@ def main():
     finally:
         server.shutdown()
         shutil.rmtree(folder, ignore_errors=True)
+
+
+def later_visits(engine, url, rounds):
+    """Start-up in another engine, its files from the service worker's cache."""
+    driver = browsers.start(engine, "nl-NL", 800, 600)
+    try:
+        pages = {"cijferwerf": url, "bare page": url + "bare.html"}
+        start_up(driver, url, False)
+        WebDriverWait(driver, 30).until(lambda d: d.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            navigator.serviceWorker.getRegistration().then(r => done(!!r && !!r.active
+                && r.active.state === 'activated'));"""))
+        for page in pages.values():  # warm-up
+            start_up(driver, page, False)
+        times = defaultdict(list)
+        for round_ in range(rounds):
+            order = list(pages.items()) if round_ % 2 == 0 else list(pages.items())[::-1]
+            for name, page in order:
+                times[name].append(start_up(driver, page, False))
+    finally:
+        driver.quit()
+    print(f"## Start-up in {engine}, later visit, {rounds} rounds\n")
+    print("| page | median (ms) | quartiles (ms) | ratio |\n|---|---:|---:|---:|")
+    reference = statistics.median(times["bare page"])
+    for name, values in times.items():
+        quartiles = statistics.quantiles(values, n=4)
+        print(f"| {name} | {statistics.median(values):.1f} | {quartiles[0]:.1f} to "
+              f"{quartiles[2]:.1f} | {statistics.median(values) / reference:.2f} |")
 
 
 if __name__ == "__main__":

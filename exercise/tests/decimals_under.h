@@ -28,10 +28,12 @@ inline constexpr NumberFormat kPlatformSeparators[] = {
     {u'.', u'\u00a0'},      // Xhosa, Morisyen
     {u'.', u'\u2019'},      // Swiss German: a right single quotation mark
     {u',', u'\u2019'},      // Walser
-    {u'.', u'\''},          // Swiss German on Windows
+    {u'.', u'\''},          // Swiss German on Windows and in Firefox
+    {u',', u'\''},          // Swiss French, Walser in Firefox
     {u'.', u'\u060c'},      // Kashmiri, N'Ko on Windows: an Arabic comma
     {u'.', u'\u2e41'},      // Fula in Adlam on Windows: a reversed comma
     {u',', u','},           // Mongolian in its own script on Windows: no grouping
+    {u'.', u'\u066c'},      // Sindhi in Firefox: an Arabic thousands separator
     {u'\u066b', u'\u066c'}, // Egyptian Arabic, Persian
 };
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 
 namespace shell {
 namespace {
@@ -33,6 +35,31 @@ TEST(Contrast, GivesTheGuidelinesWorkedRatios) {
 int red(Rgb c) { return static_cast<int>(c >> 16 & 0xFF); }
 int green(Rgb c) { return static_cast<int>(c >> 8 & 0xFF); }
 int blue(Rgb c) { return static_cast<int>(c & 0xFF); }
+
+// sRGB colours and their OKLab values as CSS Color 4 publishes them (to four
+// decimals), both ways.
+TEST(OkLab, MatchesThePublishedPairs) {
+    struct Pair {
+        Rgb rgb;
+        OkLab lab;
+    };
+    for (const auto& [rgb, lab] : {Pair{0xFF0000, {0.628, 0.2249, 0.1258}},
+                                   Pair{0x008000, {0.5198, -0.1403, 0.1077}},
+                                   Pair{0x00FF00, {0.8664, -0.2339, 0.1795}},
+                                   Pair{0x0000FF, {0.452, -0.0325, -0.3115}},
+                                   Pair{0xFFFF00, {0.968, -0.0714, 0.1986}},
+                                   Pair{0x00FFFF, {0.9054, -0.1494, -0.0394}},
+                                   Pair{0xFFFFFF, {1, 0, 0}}, Pair{0x000000, {0, 0, 0}}}) {
+        const OkLab seen = toOkLab(rgb);
+        EXPECT_NEAR(seen.lightness, lab.lightness, 0.0006) << std::hex << rgb;
+        EXPECT_NEAR(seen.a, lab.a, 0.0001) << std::hex << rgb;
+        EXPECT_NEAR(seen.b, lab.b, 0.0001) << std::hex << rgb;
+        // Back to within a unit a channel: the published values are rounded.
+        const Rgb back = fromOkLab(lab);
+        for (const int shift : {16, 8, 0})
+            EXPECT_NEAR(back >> shift & 0xFF, rgb >> shift & 0xFF, 1) << std::hex << rgb;
+    }
+}
 
 TEST(ReadableOn, KeepsAColourThatStandsOutEnough) {
     EXPECT_EQ(readableOn(0x000000, 0xFFFFFF, 4.5), 0x000000u);
@@ -62,6 +89,17 @@ TEST(ReadableOn, MovesOnlyTheLightnessJustFarEnough) {
     EXPECT_GE(blue(lightBlue), red(lightBlue));
 }
 
+// A dark scheme's near-white with a faint blue tint, darkened for the light
+// green, stays a near-grey: not the strong blue that keeping its HSL
+// saturation gave.
+TEST(ReadableOn, ANearGreyStaysNearGrey) {
+    const Rgb text = readableOn(0xFBFBFE, 0x80FF80, 4.5);
+    EXPECT_GE(contrastRatio(text, 0x80FF80), 4.5);
+    EXPECT_LE(std::max({red(text), green(text), blue(text)}) -
+                  std::min({red(text), green(text), blue(text)}),
+              6);
+}
+
 TEST(ReadableOn, FallsBackToBlackOrWhiteWhereNoLightnessReaches) {
     EXPECT_EQ(readableOn(0x808080, 0xFFFFFF, 21.0), 0x000000u);
     EXPECT_EQ(readableOn(0x808080, 0x000000, 21.0), 0xFFFFFFu);
@@ -80,6 +118,9 @@ TEST(ReadableText, ReachesTheGroupsLeastContrast) {
         EXPECT_LT(contrast, 4.8);
     }
     EXPECT_GE(contrastRatio(focusFrame(0x000080, 0x303030), 0x303030), kFrameContrast);
+    // The sky blue, darkened where sRGB has less chroma, keeps its hue.
+    const OkLab own = toOkLab(0x3DAEE9), moved = toOkLab(readableText(group, 0x3DAEE9, kLightGreen));
+    EXPECT_NEAR(std::atan2(moved.b, moved.a), std::atan2(own.b, own.a), 0.035); // 2 degrees
 }
 
 // ---------------------------------------------------------------------------

@@ -79,7 +79,9 @@ std::size_t rowOf(const shell::Control& control) {
 }
 
 // A colour as the page paints it now: a CSS colour resolved by the browser
-// through a probe element, which inherits the page's colour scheme.
+// through a probe element, which inherits the page's colour scheme. A
+// translucent one (some engines give system colours an alpha) is measured
+// and used as it shows: laid over what it is painted on.
 class ColourProbe {
 public:
     explicit ColourProbe(const val& document)
@@ -91,25 +93,41 @@ public:
     ColourProbe(const ColourProbe&) = delete;
     ColourProbe& operator=(const ColourProbe&) = delete;
 
-    shell::Rgb operator()(const std::string& css) {
+    shell::Rgb operator()(const std::string& css, shell::Rgb under) {
+        const Resolved& resolved = resolve(css);
+        auto channel = [&](int shift) {
+            const double own = (resolved.rgb >> shift) & 0xFF, base = (under >> shift) & 0xFF;
+            return static_cast<shell::Rgb>(own * resolved.alpha + base * (1 - resolved.alpha) + 0.5)
+                   << shift;
+        };
+        return channel(16) | channel(8) | channel(0);
+    }
+    shell::Rgb operator()(const shell::Colour& colour, shell::Rgb under) {
+        return colour.fixed ? *colour.fixed : (*this)(systemColour(colour.role), under);
+    }
+
+private:
+    struct Resolved {
+        shell::Rgb rgb = 0;
+        double alpha = 1;
+    };
+    const Resolved& resolve(const std::string& css) {
         if (const auto known = resolved_.find(css); known != resolved_.end()) return known->second;
         probe_["style"].set("color", css);
         const std::string computed =
             val::global("getComputedStyle")(probe_)["color"].as<std::string>();
         unsigned r = 0, g = 0, b = 0;
-        shell::Rgb rgb = 0;
-        if (std::sscanf(computed.c_str(), "rgb%*[a(] %u , %u , %u", &r, &g, &b) == 3)
-            rgb = static_cast<shell::Rgb>(r << 16 | g << 8 | b);
-        return resolved_[css] = rgb;
-    }
-    shell::Rgb operator()(const shell::Colour& colour) {
-        return colour.fixed ? *colour.fixed : (*this)(systemColour(colour.role));
+        double alpha = 1;
+        Resolved resolved;
+        if (std::sscanf(computed.c_str(), "rgb%*[a(] %u , %u , %u , %lf", &r, &g, &b, &alpha) >=
+            3)
+            resolved = {static_cast<shell::Rgb>(r << 16 | g << 8 | b), std::clamp(alpha, 0.0, 1.0)};
+        return resolved_[css] = resolved;
     }
 
-private:
     val probe_;
     // Each colour asked once: asking the browser costs a style update.
-    std::map<std::string, shell::Rgb> resolved_;
+    std::map<std::string, Resolved> resolved_;
 };
 
 // The width of the widest line of a text in the group's font at a size, in
@@ -157,9 +175,28 @@ void setCaption(const val& document, val element, std::u16string_view caption) {
     }
 }
 
+// The pixels of a window's edges, paddings and frames at a resolution:
+// whole pixels, one at 100 %.
+int unitAt(int dotsPerInch) { return std::max(1, dotsPerInch / 96); }
+
+// A control's place and size, and its edge and padding, at the window's
+// resolution.
+std::string placeOf(const shell::Control& control, int dotsPerInch) {
+    const Group& group = *control.group;
+    const int unit = unitAt(dotsPerInch);
+    std::string css = "left:" + px(shell::pixels(control.left, dotsPerInch)) +
+                      ";top:" + px(shell::pixels(control.top, dotsPerInch)) +
+                      ";width:" + px(shell::pixels(control.width, dotsPerInch)) +
+                      ";height:" + px(shell::pixels(control.height, dotsPerInch)) + ";";
+    if (group.kind != Kind::Label)
+        css += "padding:0 " + px(kTextPaddingPixels * unit) +
+               ";border-width:" + px(edgeWidth(group) * unit) + ";";
+    return css;
+}
+
 // One control's element at its place, with its caption, limit, state and
 // spoken name.
-val createControl(const val& document, const shell::Control& control, int row) {
+val createControl(const val& document, const shell::Control& control, int row, int dotsPerInch) {
     const Group& group = *control.group;
     val element = val::null();
     switch (group.kind) {
@@ -188,8 +225,12 @@ val createControl(const val& document, const shell::Control& control, int row) {
         element.call<void>("addEventListener", std::string("input"),
                            handler("cijferwerfInput", row));
         if (control.box == Box::Text1 || control.box == Box::Text2)
-            element.call<void>("addEventListener", std::string("keydown"),
-                               handler("cijferwerfKeyDown", row));
+            for (const auto& [event, name] :
+                 {std::pair{"keydown", "cijferwerfKeyDown"}, {"keypress", "cijferwerfKeyPress"},
+                  {"beforeinput", "cijferwerfBeforeInput"},
+                  {"compositionstart", "cijferwerfCompositionStart"},
+                  {"compositionend", "cijferwerfCompositionEnd"}})
+                element.call<void>("addEventListener", std::string(event), handler(name, row));
         break;
     }
     }
@@ -205,45 +246,42 @@ val createControl(const val& document, const shell::Control& control, int row) {
     // The control's place and looks, in one go.
     std::string css =
         "position:absolute;box-sizing:border-box;margin:0;overflow:hidden;white-space:pre;";
-    css += "left:" + px(shell::pixels(control.left)) + ";top:" + px(shell::pixels(control.top)) +
-           ";width:" + px(shell::pixels(control.width)) +
-           ";height:" + px(shell::pixels(control.height)) +
-           ";font:" + cssFont(group, group.points) +
-           ";text-align:" + (group.alignment == Alignment::Centre ? "center;" : "left;");
+    css += std::string("text-align:") +
+           (group.alignment == Alignment::Centre ? "center;" : "left;");
     if (group.kind == Kind::Label)
         css += "padding:0;line-height:normal;";
     else
-        css += "padding:0 " + px(kTextPaddingPixels) + ";border:" + px(edgeWidth(group)) +
-               " solid;border-radius:0;";
-    element["style"].set("cssText", css);
+        css += "border-style:solid;border-radius:0;";
+    element["style"].set("cssText", css + placeOf(control, dotsPerInch));
     return element;
 }
 
 } // namespace
 
 Form1::Form1(const exercise::RegionalSettings& settings, val parent)
-    : Form1Events(settings), document_(val::global("document")),
+    : Form1Events(settings), document_(val::global("document")), window_(parent),
       dialog_(create(document_, "dialog")), dialogTitle_(create(document_, "h2")),
       dialogText_(create(document_, "p")), dialogIcon_(create(document_, "div")),
       focusStyle_(create(document_, "style")) {
     document_["head"].call<void>("append", focusStyle_);
 
-    val window = parent;
-    window.set("id", std::string("Form1"));
-    val style = window["style"];
+    window_ = parent;
+    window_.set("id", std::string("Form1"));
+    val style = window_["style"];
     style.set("position", std::string("relative"));
-    style.set("width", px(shell::pixels(shell::kClientWidth)));
-    style.set("height", px(shell::pixels(shell::kClientHeight)));
     style.set("background", cssColour(shell::kLightGreen));
     style.set("font", cssFont(shell::kWindowPoints, false));
+    dotsPerInch_ = fittingDotsPerInch();
+    placeWindow();
 
     // The controls stand in the page in the description's order, from the
     // heading down, which is the order a screen reader reads them in; Tab
     // follows their tab indexes.
     elements_.reserve(shell::controls().size());
     for (const shell::Control& control : shell::controls()) {
-        elements_.push_back(createControl(document_, control, static_cast<int>(rowOf(control))));
-        window.call<void>("append", elements_.back());
+        elements_.push_back(
+            createControl(document_, control, static_cast<int>(rowOf(control)), dotsPerInch_));
+        window_.call<void>("append", elements_.back());
     }
 
     // The message: a modal dialog with its title, a stop icon, the text and
@@ -322,22 +360,71 @@ void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, i
 void Form1::clicked(int row) { click(shell::controls()[static_cast<std::size_t>(row)].click); }
 
 // Every key that produces a character in an operand box is handed to its
-// handler before the box takes it, Enter as 13 and Backspace as 8; the key
-// then goes on unchanged. A key that opened a message goes no further, so
-// that it does not also press the message's button.
+// handler before the box takes it, Backspace as 8; the key then goes on
+// unchanged. Enter is handed on as 13 once a press, in whichever form a
+// keyboard sends it: a key Enter; a tablet keyboard's key "Unidentified"
+// (code 229) followed by a character 13 or by a line break put in as text.
+// While the keyboard is still composing the text typed, Enter waits for the
+// composition to end, so that the box holds what the pupil sees.
 void Form1::keyDown(int row, val event) {
-    if (event["isComposing"].as<bool>()) return;
+    enterHeard_ = false; // a new press
     const std::u16string key = web::utf16(event["key"].as<std::wstring>());
+    if (key == u"Enter") return enter(row, event);
+    if (composing_ || event["isComposing"].as<bool>()) return;
     char16_t keyAscii = 0;
-    if (key == u"Enter")
-        keyAscii = 13;
-    else if (key == u"Backspace")
+    if (key == u"Backspace")
         keyAscii = 8;
     else if (key.size() == 1 || web::isSurrogatePair(key))
         keyAscii = key.front();
     if (keyAscii == 0) return;
     const bool wasOpen = dialog_["open"].as<bool>();
-    keyPress(*shell::controls()[static_cast<std::size_t>(row)].box, keyAscii);
+    Form1Events::keyPress(*shell::controls()[static_cast<std::size_t>(row)].box, keyAscii);
+    if (!wasOpen && dialog_["open"].as<bool>()) event.call<void>("preventDefault");
+}
+
+void Form1::keyPress(int row, val event) {
+    if (event["key"].as<std::string>() == "Enter" || event["charCode"].as<int>() == 13 ||
+        event["keyCode"].as<int>() == 13)
+        enter(row, event);
+}
+
+void Form1::beforeInput(int row, val event) {
+    const std::string type = event["inputType"].as<std::string>();
+    const val data = event["data"];
+    // Typed, not pasted: a pasted text may hold line breaks of its own.
+    const bool lineBreak = type == "insertLineBreak" || type == "insertParagraph" ||
+                           (type == "insertText" && data.isString() &&
+                            data.as<std::string>().find_first_of("\r\n") != std::string::npos);
+    if (!lineBreak) return;
+    // A one-line box would drop the line break; no other character comes
+    // with it from the Enter key.
+    if (event["cancelable"].as<bool>()) event.call<void>("preventDefault");
+    enter(row, event);
+}
+
+void Form1::compositionStart(int) { composing_ = true; }
+
+void Form1::compositionEnd(int row) {
+    composing_ = false;
+    if (enterAfterComposition_ != row) return;
+    enterAfterComposition_ = -1;
+    Form1Events::keyPress(*shell::controls()[static_cast<std::size_t>(row)].box, 13);
+}
+
+// A key that opened a message goes no further, so that it does not also
+// press the message's button.
+void Form1::enter(int row, val event) {
+    if (enterHeard_) {
+        event.call<void>("preventDefault");
+        return;
+    }
+    enterHeard_ = true;
+    if (composing_ || event["isComposing"].as<bool>()) {
+        enterAfterComposition_ = row;
+        return;
+    }
+    const bool wasOpen = dialog_["open"].as<bool>();
+    Form1Events::keyPress(*shell::controls()[static_cast<std::size_t>(row)].box, 13);
     if (!wasOpen && dialog_["open"].as<bool>()) event.call<void>("preventDefault");
 }
 
@@ -357,15 +444,18 @@ void Form1::fit(std::size_t row) {
     const std::string text = box ? element["value"].as<std::string>() : web::utf8(control.caption);
     // The room inside the edge and the padding, as the control was made: no
     // layout is asked of the browser.
-    const int padding = group.kind == Kind::Label ? 0 : 2 * kTextPaddingPixels;
-    const int inside = shell::pixels(control.width) - 2 * edgeWidth(group) - padding;
+    const int padding = group.kind == Kind::Label ? 0 : 2 * kTextPaddingPixels * unit();
+    const int inside = pixels(control.width) - 2 * edgeWidth(group) * unit() - padding;
     const double room =
         group.kind == Kind::Label ? shell::roomInside(inside, 0) : shell::roomInside(inside);
     static val context = create(document_, "canvas").call<val>("getContext", std::string("2d"));
     const std::vector<std::string> lines = linesOf(text);
-    const double points = shell::fittingPointSize(
-        group.points, room, [&](double size) { return widestLine(context, group, size, lines); });
-    element["style"].set("font", cssFont(group, points));
+    // Points at the window's resolution: 96 dots per inch is the page's own.
+    const double scale = dotsPerInch_ / 96.0;
+    const double points = shell::fittingPointSize(group.points, room, [&](double size) {
+        return widestLine(context, group, size * scale, lines);
+    });
+    element["style"].set("font", cssFont(group, points * scale));
 }
 
 void Form1::fitAll() {
@@ -381,19 +471,23 @@ void Form1::fitAll() {
 // in the highlight colour that stands out from the window around it.
 void Form1::applyColours() {
     ColourProbe resolve(document_);
-    const shell::Rgb highlight = resolve(std::string("Highlight"));
-    const shell::Rgb disabledText = resolve(std::string("GrayText"));
-    const shell::Rgb edge = resolve(std::string("ButtonBorder"));
+    const shell::Rgb highlight = resolve(std::string("Highlight"), shell::kLightGreen);
+    const shell::Rgb edge = resolve(std::string("ButtonBorder"), shell::kLightGreen);
+    const std::string frame = px(2 * unit()) + " solid ";
+    const std::string frameOffset = px(unit());
     // The browser's own focus ring gives way to the frame, for every control
     // that takes the focus.
     std::string focusRules = "#Form1 :is(input,button){outline:none}";
     for (std::size_t row = 0; row < elements_.size(); ++row) {
         const shell::Control& control = shell::controls()[row];
         const Group& group = *control.group;
-        const shell::Rgb background = resolve(group.background);
+        const shell::Rgb background = resolve(group.background, shell::kLightGreen);
         const bool disabled = group.input == Input::Disabled && group.kind == Kind::TextBox;
         const shell::Rgb text = shell::readableText(
-            group, disabled ? disabledText : resolve(group.foreground), background);
+            group,
+            disabled ? resolve(std::string("GrayText"), background)
+                     : resolve(group.foreground, background),
+            background);
         val style = elements_[row]["style"];
         style.set("backgroundColor", cssColour(background));
         style.set("color", cssColour(text));
@@ -401,9 +495,65 @@ void Form1::applyColours() {
         style.set("borderColor",
                   cssColour(shell::readableOn(edge, shell::kLightGreen, shell::kFrameContrast)));
         if (shell::takesFocus(group))
-            focusRules += "#" + std::string(control.name) + ":focus{outline:2px solid " +
+            focusRules += "#" + std::string(control.name) + ":focus{outline:" + frame +
                           cssColour(shell::focusFrame(highlight, shell::kLightGreen)) +
-                          ";outline-offset:1px}";
+                          ";outline-offset:" + frameOffset + "}";
     }
     focusStyle_.set("textContent", focusRules);
+}
+
+// ---------------------------------------------------------------------------
+// Scale
+
+// The window at the largest scale at which all of it fits the browser's
+// viewport, from 100 % to 300 %: on a tablet it fills the screen, on a large
+// screen it stops at three times its size, and on a phone held upright it
+// keeps its own size and the page scrolls. The scale is a resolution, as a
+// desktop window has one: every place and size in whole pixels.
+int Form1::fittingDotsPerInch() const {
+    const val root = document_["documentElement"];
+    const int width = root["clientWidth"].as<int>(), height = root["clientHeight"].as<int>();
+    const double fits = std::min(static_cast<double>(width) / shell::pixels(shell::kClientWidth),
+                                 static_cast<double>(height) / shell::pixels(shell::kClientHeight));
+    int dotsPerInch = std::clamp(static_cast<int>(96 * fits), 96, 3 * 96);
+    while (dotsPerInch > 96 && (shell::pixels(shell::kClientWidth, dotsPerInch) > width ||
+                                shell::pixels(shell::kClientHeight, dotsPerInch) > height))
+        --dotsPerInch;
+    return dotsPerInch;
+}
+
+// The window's size, and its place: at 100 % with a margin around it as
+// the page's style gives, at a larger scale in the middle of the viewport.
+void Form1::placeWindow() {
+    const int width = pixels(shell::kClientWidth), height = pixels(shell::kClientHeight);
+    window_["style"].set("width", px(width));
+    window_["style"].set("height", px(height));
+    const val root = document_["documentElement"];
+    const int left = (root["clientWidth"].as<int>() - width) / 2,
+              top = (root["clientHeight"].as<int>() - height) / 2;
+    val page = window_["parentElement"]["style"];
+    page.set("margin", std::string(dotsPerInch_ == 96 ? "" : "0"));
+    page.set("padding", dotsPerInch_ == 96 ? std::string()
+                                           : px(std::max(0, top)) + " 0 0 " + px(std::max(0, left)));
+}
+
+int Form1::unit() const { return unitAt(dotsPerInch_); }
+
+void Form1::layOut() {
+    for (std::size_t row = 0; row < elements_.size(); ++row) {
+        val style = elements_[row]["style"];
+        style.set("cssText", style["cssText"].as<std::string>() +
+                                 placeOf(shell::controls()[row], dotsPerInch_));
+    }
+}
+
+void Form1::resized() {
+    const int dotsPerInch = fittingDotsPerInch();
+    const bool changed = dotsPerInch != dotsPerInch_;
+    dotsPerInch_ = dotsPerInch;
+    placeWindow();
+    if (!changed) return;
+    layOut();
+    fitAll();
+    applyColours();
 }

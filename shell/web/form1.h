@@ -30,20 +30,39 @@ public:
     // What the page's events bring, by the control's row in the
     // description.
     void clicked(int row);
-    // A key pressed in an operand box; the event is the browser's own.
+    // A key pressed in an operand box, its character, a text about to be
+    // put in, and a keyboard's composition begun or ended; each event is the
+    // browser's own.
     void keyDown(int row, emscripten::val event);
+    void keyPress(int row, emscripten::val event);
+    void beforeInput(int row, emscripten::val event);
+    void compositionStart(int row);
+    void compositionEnd(int row);
     // A text typed into a box; it is fitted anew.
     void typed(int row);
     // The fonts have loaded: every text is measured again.
     void fitAll();
     // The colour scheme has changed: every colour is resolved again.
     void applyColours();
+    // The browser's viewport has changed, or the device turned: the window
+    // is drawn again at the largest scale at which it fits.
+    void resized();
 
 private:
     [[nodiscard]] emscripten::val box(exercise::Box box) const;
     void fit(std::size_t row);
+    void layOut();
+    void placeWindow();
+    [[nodiscard]] int fittingDotsPerInch() const;
+    // Pixels at the window's resolution, from twips.
+    [[nodiscard]] int pixels(int twips) const { return shell::pixels(twips, dotsPerInch_); }
+    // The pixels of an edge, a padding or a frame that are one at 100 %.
+    [[nodiscard]] int unit() const;
+    // Enter in an operand box, in whichever form it came, heard once a press.
+    void enter(int row, emscripten::val event);
 
     emscripten::val document_;
+    emscripten::val window_;
     emscripten::val dialog_;
     emscripten::val dialogTitle_;
     emscripten::val dialogText_;
@@ -51,4 +70,12 @@ private:
     emscripten::val focusStyle_;
     // Each control's element, by its row in the description.
     std::vector<emscripten::val> elements_;
+    // The window's resolution: 96 dots per inch draws it at 100 %.
+    int dotsPerInch_ = 96;
+    // Whether the Enter of the key being pressed has been heard; a keyboard
+    // composing a text; the operand box whose Enter waits for the
+    // composition to end, or -1.
+    bool enterHeard_ = false;
+    bool composing_ = false;
+    int enterAfterComposition_ = -1;
 };

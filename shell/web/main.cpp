@@ -22,18 +22,28 @@ std::unique_ptr<Form1> form;
 
 void click(int row, val) { form->clicked(row); }
 void keyDown(int row, val event) { form->keyDown(row, event); }
+void keyPress(int row, val event) { form->keyPress(row, event); }
+void beforeInput(int row, val event) { form->beforeInput(row, event); }
+void compositionStart(int row, val) { form->compositionStart(row); }
+void compositionEnd(int row, val) { form->compositionEnd(row); }
 void input(int row, val) { form->typed(row); }
 void fontsLoaded(val) { form->fitAll(); }
 void schemeChanged(val) { form->applyColours(); }
+void resized(val) { form->resized(); }
 
 } // namespace
 
 EMSCRIPTEN_BINDINGS(cijferwerf) {
     emscripten::function("cijferwerfClick", &click);
     emscripten::function("cijferwerfKeyDown", &keyDown);
+    emscripten::function("cijferwerfKeyPress", &keyPress);
+    emscripten::function("cijferwerfBeforeInput", &beforeInput);
+    emscripten::function("cijferwerfCompositionStart", &compositionStart);
+    emscripten::function("cijferwerfCompositionEnd", &compositionEnd);
     emscripten::function("cijferwerfInput", &input);
     emscripten::function("cijferwerfFontsLoaded", &fontsLoaded);
     emscripten::function("cijferwerfSchemeChanged", &schemeChanged);
+    emscripten::function("cijferwerfResized", &resized);
 }
 
 int main() {
@@ -54,6 +64,9 @@ int main() {
     val::global("matchMedia")(std::string("(prefers-color-scheme: dark)"))
         .call<void>("addEventListener", std::string("change"),
                     val::module_property("cijferwerfSchemeChanged"));
+    // A turned tablet, or a resized browser, fits the window anew.
+    val::global("addEventListener")(std::string("resize"),
+                                    val::module_property("cijferwerfResized"));
 
     const val navigator = val::global("navigator");
     if (!navigator["serviceWorker"].isUndefined())

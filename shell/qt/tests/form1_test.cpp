@@ -6,6 +6,7 @@
 #include "contrast.h"
 #include "form1.h"
 #include "toolkit_texts.h"
+#include "window_description.h"
 #include "window_testing.h"
 
 #include <QAccessible>
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <cmath>
 
 using exercise::Box;
 
@@ -217,7 +220,11 @@ private slots:
         QVERIFY(grey.red() == grey.green() && grey.green() == grey.blue());
         QVERIFY(grey.lightness() < system.color(QPalette::Disabled, QPalette::Text).lightness());
         const QColor heading = control<QLabel>("Label3")->palette().color(QPalette::WindowText);
-        QVERIFY(qAbs(heading.hslHue() - system.color(QPalette::Highlight).hslHue()) <= 2);
+        const auto hue = [](const QColor& colour) {
+            const shell::OkLab lab = shell::toOkLab(colour.rgb() & 0xFFFFFF);
+            return std::atan2(lab.b, lab.a) * 180 / 3.14159265358979;
+        };
+        QVERIFY(qAbs(hue(heading) - hue(system.color(QPalette::Highlight))) <= 2);
         QVERIFY(heading.lightness() < system.color(QPalette::Highlight).lightness());
         QCOMPARE(control<QLabel>("Label8")->palette().color(QPalette::WindowText),
                  system.color(QPalette::ButtonText));
