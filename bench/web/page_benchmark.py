@@ -183,17 +183,8 @@ def main():
             for name, page in pages.items():  # warm-up, and the service worker in place
                 start_up(driver, page, False)
                 start_up(driver, page, first_visit)
-            for round_ in range(rounds):
-                order = list(pages.items()) if round_ % 2 == 0 else list(pages.items())[::-1]
-                for name, page in order:
-                    times[name].append(start_up(driver, page, first_visit))
-            print(f"## Start-up, {case}, {rounds} rounds\n")
-            print("| page | median (ms) | quartiles (ms) | ratio |\n|---|---:|---:|---:|")
-            reference = statistics.median(times["bare page"])
-            for name, values in times.items():
-                quartiles = statistics.quantiles(values, n=4)
-                print(f"| {name} | {statistics.median(values):.1f} | {quartiles[0]:.1f} to "
-                      f"{quartiles[2]:.1f} | {statistics.median(values) / reference:.2f} |")
+            timed_rounds(driver, pages, rounds, first_visit, times)
+            print_times(f"Start-up, {case}, {rounds} rounds", times)
             print()
         driver.quit()
     finally:
@@ -214,13 +205,23 @@ def later_visits(engine, url, rounds):
         for page in pages.values():  # warm-up
             start_up(driver, page, False)
         times = defaultdict(list)
-        for round_ in range(rounds):
-            order = list(pages.items()) if round_ % 2 == 0 else list(pages.items())[::-1]
-            for name, page in order:
-                times[name].append(start_up(driver, page, False))
+        timed_rounds(driver, pages, rounds, False, times)
     finally:
         driver.quit()
-    print(f"## Start-up in {engine}, later visit, {rounds} rounds\n")
+    print_times(f"Start-up in {engine}, later visit, {rounds} rounds", times)
+
+
+def timed_rounds(driver, pages, rounds, first_visit, times):
+    """Each page's start-up, the pages taking turns in alternating order."""
+    for round_ in range(rounds):
+        order = list(pages.items()) if round_ % 2 == 0 else list(pages.items())[::-1]
+        for name, page in order:
+            times[name].append(start_up(driver, page, first_visit))
+
+
+def print_times(title, times):
+    """A table of each page's median and quartiles, and its ratio to the bare page's."""
+    print(f"## {title}\n")
     print("| page | median (ms) | quartiles (ms) | ratio |\n|---|---:|---:|---:|")
     reference = statistics.median(times["bare page"])
     for name, values in times.items():
