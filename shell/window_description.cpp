@@ -73,10 +73,7 @@ double channel(Rgb colour, int shift) {
     return static_cast<double>((colour >> shift) & 0xFF) / 255.0;
 }
 
-// sRGB's transfer curve, both ways.
-double toLinear(double value) {
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
+// sRGB's transfer curve, back from light (toLinear undoes it).
 double fromLinear(double value) {
     return value <= 0.0031308 ? value * 12.92 : 1.055 * std::pow(value, 1 / 2.4) - 0.055;
 }
