@@ -37,35 +37,39 @@ void Form1Events::keyPress(exercise::Box box, char16_t keyAscii) {
         text2KeyPress(keyAscii);
 }
 
-template <typename Command> void Form1Events::dispatch(Command&& command) {
+template <typename Command> void Form1Events::dispatch(Outcome outcome, Command&& command) {
+    traced_.trace = {};
     runReporting(command, [this](std::u16string_view report) {
         showMessage(report, kWindowTitle, exercise::kMessageCritical);
     });
+    if (const std::u16string summary = spokenSummary(*this, traced_.trace, outcome);
+        !summary.empty())
+        announce(summary);
 }
 
 void Form1Events::command1Click() {
-    dispatch([this] { commands_.all(); });
+    dispatch(Outcome::CheckedSums, [this] { commands_.all(); });
 }
 void Form1Events::command2Click() {
-    dispatch([this] { commands_.sum(); });
+    dispatch(Outcome::CheckedSums, [this] { commands_.sum(); });
 }
 void Form1Events::command3Click() {
-    dispatch([this] { commands_.difference(); });
+    dispatch(Outcome::CheckedSums, [this] { commands_.difference(); });
 }
 void Form1Events::command4Click() {
-    dispatch([this] { commands_.product(); });
+    dispatch(Outcome::CheckedSums, [this] { commands_.product(); });
 }
 void Form1Events::command5Click() {
-    dispatch([this] { commands_.quotient(); });
+    dispatch(Outcome::CheckedSums, [this] { commands_.quotient(); });
 }
 void Form1Events::command6Click() {
-    dispatch([this] { commands_.reset(); });
+    dispatch(Outcome::Cleared, [this] { commands_.reset(); });
 }
 void Form1Events::text1KeyPress(char16_t keyAscii) {
-    dispatch([=, this] { commands_.operandKeyPress(keyAscii); });
+    dispatch(Outcome::Sums, [=, this] { commands_.operandKeyPress(keyAscii); });
 }
 void Form1Events::text2KeyPress(char16_t keyAscii) {
-    dispatch([=, this] { commands_.operandKeyPress(keyAscii); });
+    dispatch(Outcome::Sums, [=, this] { commands_.operandKeyPress(keyAscii); });
 }
 
 } // namespace shell

@@ -9,6 +9,7 @@
 
 #include "exercise/commands.h"
 #include "exercise/window.h"
+#include "spoken_summary.h"
 #include "window_description.h"
 
 namespace shell {
@@ -22,7 +23,13 @@ public:
     void keyPress(exercise::Box box, char16_t keyAscii);
 
 protected:
-    explicit Form1Events(const exercise::RegionalSettings& settings) : commands_(*this, settings) {}
+    explicit Form1Events(const exercise::RegionalSettings& settings)
+        : commands_(traced_, settings) {}
+
+    // Hands what a command did, in words, to the screen reader, to be said
+    // without moving the focus and without cutting off what it is saying; a
+    // newer text replaces one not yet said. Called only with a text to say.
+    virtual void announce(std::u16string_view summary) = 0;
 
 private:
     // The eight handlers, named after their control and event as in every
@@ -39,8 +46,37 @@ private:
     // Runs a command. An arithmetic fault, or any other error, that ends it
     // is shown as a message under the window's title with a stop icon, and
     // the program goes on with the boxes as they stand.
-    template <typename Command> void dispatch(Command&& command);
+    // Then says what it did.
+    template <typename Command> void dispatch(Outcome outcome, Command&& command);
 
+    // The window operations as the commands reach them: each goes on to the
+    // window, and what it changed is noted for the summary.
+    class Traced final : public exercise::WindowOperations {
+    public:
+        explicit Traced(Form1Events& window) : window_(window) {}
+        [[nodiscard]] std::u16string text(exercise::Box box) const override {
+            return window_.text(box);
+        }
+        void setText(exercise::Box box, std::u16string_view text) override {
+            trace.noteText(box);
+            window_.setText(box, text);
+        }
+        void setAnswerVisible(exercise::Box box, bool visible) override {
+            trace.noteAnswerVisible(box, visible);
+            window_.setAnswerVisible(box, visible);
+        }
+        void showMessage(std::u16string_view prompt, std::u16string_view title,
+                         int style) override {
+            window_.showMessage(prompt, title, style);
+        }
+
+        CommandTrace trace;
+
+    private:
+        Form1Events& window_;
+    };
+
+    Traced traced_{*this};
     exercise::Commands commands_;
 };
 

@@ -14,6 +14,8 @@ test_packages=(
     "${program_packages[@]}" "${headless_packages[@]}"
     libgtest-dev libbenchmark-dev
     dbus at-spi2-core python3-pyatspi
+    # the screen reader that hears the window, on a desktop of its own
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dbus-x11 xdotool openbox zenity
     weston qt6-wayland qt6ct
     desktop-file-utils appstream dpkg-dev lintian reuse man-db
     time bc x11-apps

@@ -63,7 +63,7 @@ void Commands::writeEquation(Box equation, Box left, std::u16string_view operato
     std::u16string line = window_.text(left);
     line += operatorText;
     line += window_.text(right);
-    line += u" = ";
+    line += kEqualsText;
     line += window_.text(result);
     window_.setText(equation, line);
 }
@@ -105,27 +105,27 @@ void Commands::quotientResult() {
 }
 
 void Commands::sumEquation() {
-    writeEquation(Box::Text7, Box::Text1, u" + ", Box::Text2, Box::Text3);
+    writeEquation(Box::Text7, Box::Text1, kSumOperator, Box::Text2, Box::Text3);
 }
 
 // The larger operand first; with equal operands the second.
 void Commands::differenceEquation() {
     if (firstIsLarger())
-        writeEquation(Box::Text8, Box::Text1, u" - ", Box::Text2, Box::Text4);
+        writeEquation(Box::Text8, Box::Text1, kDifferenceOperator, Box::Text2, Box::Text4);
     else
-        writeEquation(Box::Text8, Box::Text2, u" - ", Box::Text1, Box::Text4);
+        writeEquation(Box::Text8, Box::Text2, kDifferenceOperator, Box::Text1, Box::Text4);
 }
 
 void Commands::signedDifferenceEquation() {
-    writeEquation(Box::Text8, Box::Text1, u" - ", Box::Text2, Box::Text4);
+    writeEquation(Box::Text8, Box::Text1, kDifferenceOperator, Box::Text2, Box::Text4);
 }
 
 void Commands::productEquation() {
-    writeEquation(Box::Text9, Box::Text1, u" x ", Box::Text2, Box::Text5);
+    writeEquation(Box::Text9, Box::Text1, kProductOperator, Box::Text2, Box::Text5);
 }
 
 void Commands::quotientEquation() {
-    writeEquation(Box::Text10, Box::Text1, u" : ", Box::Text2, Box::Text6);
+    writeEquation(Box::Text10, Box::Text1, kQuotientOperator, Box::Text2, Box::Text6);
 }
 
 // ---------------------------------------------------------------------------

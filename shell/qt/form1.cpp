@@ -7,6 +7,8 @@
 #include "placement.h"
 #include "text_fit.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -20,6 +22,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -181,6 +184,27 @@ void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
     widget->setPalette(palette);
 }
 
+// A place in the window, one pixel in size and painting nothing, that a
+// screen reader hears as a notification each time it is shown with a new
+// name: Orca speaks a notification as it appears, without the focus moving
+// and without cutting off what it is saying.
+class Announcer final : public QWidget {
+public:
+    explicit Announcer(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("Announcer"));
+        setGeometry(0, 0, 1, 1);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+};
+
+QAccessibleInterface* notificationOf(const QString& /*className*/, QObject* object) {
+    if (auto* announcer = dynamic_cast<Announcer*>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    return nullptr;
+}
+
 // The message box's icon: the stop icon is the only one the program uses.
 QMessageBox::Icon iconOfStyle(int style) {
     return exercise::showsStopIcon(style) ? QMessageBox::Critical : QMessageBox::NoIcon;
@@ -293,6 +317,23 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
 
     applyColours();
 
+    static const bool notificationsKnown = [] {
+        QAccessible::installFactory(notificationOf);
+        return true;
+    }();
+    (void)notificationsKnown;
+    announcer_ = new Announcer(this);
+    // A text is handed over once the command's changes are in the window,
+    // and a newer text replaces one not yet handed over.
+    announcement_ = new QTimer(this);
+    announcement_->setSingleShot(true);
+    announcement_->setInterval(0);
+    connect(announcement_, &QTimer::timeout, this, [this] {
+        announcer_->hide();
+        announcer_->setAccessibleName(pending_);
+        announcer_->show();
+    });
+
     box(Box::Text1)->installEventFilter(this);
     box(Box::Text2)->installEventFilter(this);
 }
@@ -324,6 +365,11 @@ void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, i
     QMessageBox message(iconOfStyle(style), fromUtf16(title), fromUtf16(prompt), QMessageBox::Ok,
                         this);
     message.exec();
+}
+
+void Form1::announce(std::u16string_view summary) {
+    pending_ = fromUtf16(summary);
+    announcement_->start();
 }
 
 // ---------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include <vector>
 
 class QLineEdit;
+class QTimer;
 
 class Form1 final : public QWidget, public shell::Form1Events {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
     void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override;
 
 protected:
+    void announce(std::u16string_view summary) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -40,6 +42,11 @@ private:
     [[nodiscard]] QLineEdit* box(exercise::Box box) const;
 
     std::array<QLineEdit*, exercise::kBoxCount> boxes_{};
+    // What the screen reader is told after a command, and the place that
+    // tells it.
+    QWidget* announcer_ = nullptr;
+    QTimer* announcement_ = nullptr;
+    QString pending_;
     // Each control beside its row, for colouring it afresh.
     std::vector<std::pair<QWidget*, const shell::Control*>> built_;
 };

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <stdexcept>
+#include <variant>
 #include <vector>
 
 namespace shell {
@@ -37,8 +39,10 @@ public:
     void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override {
         window.showMessage(prompt, title, style);
     }
+    void announce(std::u16string_view summary) override { said.emplace_back(summary); }
 
     FakeWindow window;
+    std::vector<std::u16string> said;
 
 private:
     exercise::testing::FixedRegionalSettings settings_;
@@ -100,6 +104,52 @@ TEST(FormEvents, AFaultIsShownThroughTheWindow) {
     form.window.type(Text2, u"2");
     form.click(Click::Quotient);
     EXPECT_EQ(form.window.text(Text6), u"2,5");
+}
+
+// What a pupil who cannot see the window hears once a command has ended.
+TEST(FormEvents, EachCommandSaysWhatItDid) {
+    struct Case {
+        std::u16string_view first, second;
+        std::array<std::u16string_view, 4> answers;
+        std::variant<Click, exercise::Box> event; // a click, or Enter in a box
+        std::u16string_view said;                 // empty: nothing
+    };
+    const Case cases[] = {
+        {u"7", u"5", {u"12", u"3", u"35", u"2"}, Click::All,
+         u"7 plus 5 is 12, goed. 7 min 5 is 2, fout. 7 keer 5 is 35, goed. "
+         u"7 gedeeld door 5 is 1,4, fout."},
+        {u"5", u"7", {u"12", u"2", u"", u""}, Text2,
+         u"5 plus 7 is 12. 5 min 7 is -2. 5 keer 7 is 35. 5 gedeeld door 7 is 0,71428571."},
+        {u"7", u"0", {u"", u"", u"", u"0"}, Click::Quotient,
+         u"7 gedeeld door 0 is Error, fout. Delen door nul is niet mogelijk."},
+        {u"-3", u"-5", {u"", u"  ", u"", u""}, Click::Difference, u"-3 min -5 is 2."},
+        {u" -5", u"3,5", {u"8abc", u"", u"", u""}, Click::Sum, u" -5 plus 3,5 is -1,5, fout."},
+        {u"2", u"6", {u"8abc", u"", u"", u""}, Click::Sum, u"2 plus 6 is 8, goed."},
+        {u"2", u"6", {u"", u"", u"12", u""}, Click::Product, u"2 keer 6 is 12, goed."},
+        {u"abc", u"6", {u"8", u"", u"", u""}, Click::All, u""},
+        {u"2", u"6", {u"8", u"", u"", u""}, Text3, u""},
+        {u"2", u"6", {u"8", u"", u"", u""}, Click::Reset, u"Alle vakken zijn weer leeg."},
+    };
+    for (const Case& test : cases) {
+        TestForm form(exercise::kDutchFormat);
+        form.window.type(Text1, test.first);
+        form.window.type(Text2, test.second);
+        for (int i = 0; i < 4; ++i)
+            form.window.type(static_cast<exercise::Box>(static_cast<int>(Text12) + i),
+                             test.answers[static_cast<std::size_t>(i)]);
+        if (const auto* click = std::get_if<Click>(&test.event))
+            form.click(*click);
+        else
+            form.keyPress(std::get<exercise::Box>(test.event), exercise::kEnterCode);
+        const std::vector<std::u16string> said =
+            test.said.empty() ? std::vector<std::u16string>{}
+                              : std::vector<std::u16string>{std::u16string(test.said)};
+        EXPECT_EQ(form.said, said) << static_cast<int>(test.said.size());
+    }
+    // Typing a digit says nothing.
+    TestForm form;
+    form.keyPress(Text1, u'7');
+    EXPECT_TRUE(form.said.empty());
 }
 
 TEST(FormEvents, AnyOtherErrorIsReportedInTheWindowsWords) {

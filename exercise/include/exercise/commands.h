@@ -31,6 +31,15 @@ inline constexpr std::u16string_view kZeroDivisorResult = u"Error";
 inline constexpr std::u16string_view kZeroDivisorNotice = u"Delen door nul is niet mogelijk";
 inline constexpr std::u16string_view kBlankNotice = u" ";
 
+// The operators between the operands of the sums that the equation boxes
+// show: sum, difference, product and quotient.
+inline constexpr std::u16string_view kSumOperator = u" + ";
+inline constexpr std::u16string_view kDifferenceOperator = u" - ";
+inline constexpr std::u16string_view kProductOperator = u" x ";
+inline constexpr std::u16string_view kQuotientOperator = u" : ";
+// Between a sum and its result.
+inline constexpr std::u16string_view kEqualsText = u" = ";
+
 // The character code that the Return key and the keypad's Enter key give.
 inline constexpr char16_t kEnterCode = 13;
 

@@ -125,7 +125,7 @@ private slots:
         if (palette == 2) changeDesktopPalette(::darkPalette());
 
         QStringList unreadable;
-        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* control : controlsOf(form)) {
             const Painted painted = paintedText(control);
             const QString line =
                 QStringLiteral("%1 text %2 on %3: %4:1")
@@ -164,7 +164,7 @@ private slots:
             return image;
         };
         int focusable = 0;
-        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* control : controlsOf(form)) {
             if (!(control->focusPolicy() & Qt::ClickFocus)) continue;
             ++focusable;
             form.findChild<QWidget*>("Label3")->setFocus(); // takes none: clears the focus
@@ -375,7 +375,7 @@ private slots:
         }
 
         Form1 form(settings_);
-        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* control : controlsOf(form)) {
             const QRect rect = control->geometry();
             const QRect doubled(rect.topLeft() * 2, rect.size() * 2);
             const QColor one = average(single, rect), two = average(twice, doubled);

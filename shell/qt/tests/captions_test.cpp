@@ -75,7 +75,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         int checked = 0;
-        for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* control : controlsOf(form)) {
             QString caption;
             QRect inside = control->rect();
             if (auto* label = qobject_cast<QLabel*>(control)) {

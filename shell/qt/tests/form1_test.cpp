@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(form_->size(), QSize(449, 286));
         QCOMPARE(form_->geometry().topLeft(), QPoint(204, 249));
         QVERIFY(form_->isWindow());
-        QCOMPARE(form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 26);
+        QCOMPARE(controlsOf(*form_).size(), 26);
         QCOMPARE(form_->palette().color(QPalette::Window), QColor(0x80, 0xFF, 0x80));
         const QList<QSize> sizes = form_->windowIcon().availableSizes();
         QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)),
@@ -128,7 +128,7 @@ private slots:
     }
 
     void noOverlapsAllInside() {
-        const QList<QWidget*> controls = form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget*> controls = controlsOf(*form_);
         const QRect client = form_->rect();
         for (QWidget* a : controls) {
             QVERIFY2(client.contains(a->geometry()), qPrintable(a->objectName()));
@@ -410,6 +410,33 @@ private slots:
         QVERIFY(seen.modal);
     }
 
+    // What a command did reaches the screen reader as a notification that
+    // appears, once for commands given faster than it is handed over, and
+    // the focus stays where it was.
+    void aCommandIsToldAsANotification() {
+        struct Shows final : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                count += event->type() == QEvent::Show;
+                return false;
+            }
+        } shows;
+        auto* announcer = form_->findChild<QWidget*>("Announcer");
+        announcer->installEventFilter(&shows);
+        QTest::keyClicks(box("Text1"), "8");
+        QTest::keyClicks(box("Text2"), "4");
+        QTest::keyClicks(box("Text13"), "5");
+        control<QPushButton>("Command3")->setFocus();
+        control<QPushButton>("Command2")->click();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(shows.count, 1);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(announcer);
+        QCOMPARE(accessible->role(), QAccessible::Notification);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("8 min 4 is 4, fout."));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command3"));
+        QVERIFY(announcer->isVisible() && announcer->focusPolicy() == Qt::NoFocus);
+    }
+
     void accessibleNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("spoken");
@@ -450,7 +477,7 @@ private slots:
 
     // Every control that a pupil works with has a name a screen reader says.
     void everyControlHasASpokenName() {
-        for (QWidget* widget : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* widget : controlsOf(*form_)) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
             QVERIFY(accessible);
             QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),

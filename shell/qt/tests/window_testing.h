@@ -12,8 +12,17 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QTimer>
+#include <QWidget>
 
 using exercise::testing::FixedRegionalSettings;
+
+// The window's controls: its children but the place that tells the screen
+// reader what a command did, which shows nothing.
+inline QList<QWidget*> controlsOf(const QWidget& form) {
+    QList<QWidget*> controls = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeIf([](const QWidget* child) { return child->objectName() == "Announcer"; });
+    return controls;
+}
 
 // A dark desktop palette, as dark themes set it.
 inline QPalette darkPalette() {
