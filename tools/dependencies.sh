@@ -42,7 +42,9 @@ site_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 python3-fon
 # WebSocket; Selenium, and Pillow to compare what is painted (npm, which
 # comes with node, brings the accessibility audit's tool).
 web_packages=("${site_packages[@]}" libgtest-dev chromium chromium-driver python3-selenium
-    webkit2gtk-driver xvfb locales-all firefox-esr python3-websocket python3-pil)
+    webkit2gtk-driver xvfb locales-all firefox-esr python3-websocket python3-pil
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core python3-pyatspi
+    dbus-x11 xdotool openbox zenity)
 # What the check that two builds are the same byte for byte needs: the
 # presets' builds, and diffoscope to show a difference.
 reproducible_packages=("${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"

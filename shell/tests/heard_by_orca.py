@@ -6,14 +6,17 @@ a session bus, the accessibility bus, a window manager and the Orca screen
 reader in Dutch, speaking into nothing), opens the window, works it by
 keyboard and reads what Orca said from its debug log.
 
-Usage: heard_by_orca.py qt PROGRAM | page URL
+Usage: heard_by_orca.py qt PROGRAM | page SITE
 """
+import functools
+import http.server
 import os
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 import pyatspi
@@ -36,6 +39,7 @@ class Desktop:
         self.home = tempfile.mkdtemp(prefix="cijferwerf-orca-")
         self.log = os.path.join(self.home, "orca.log")
         self.processes = []
+        self.quit = lambda: None
         os.makedirs(os.path.join(self.home, ".local/share/orca"))
         with open(os.path.join(self.home, ".local/share/orca/orca-customizations.py"), "w") as f:
             f.write(FLUSHING)
@@ -54,8 +58,14 @@ class Desktop:
         self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten",
                     "tcp"], pass_fds=(write,))
         os.close(write)
-        self.env["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
+        number = b""
+        while not number.endswith(b"\n"):
+            part = os.read(read, 16)
+            if not part:
+                raise SystemExit("FAIL: the virtual X server did not start")
+            number += part
         os.close(read)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
         bus = subprocess.run(["dbus-launch", "--sh-syntax"], env=self.env, check=True,
                              capture_output=True, text=True).stdout
         for name, value in re.findall(r"^(\w+)='?([^';]*)'?;", bus, re.M):
@@ -105,6 +115,7 @@ class Desktop:
             time.sleep(0.1)
 
     def end(self):
+        self.quit()
         for process in reversed(self.processes):
             process.terminate()
         for process in self.processes:
@@ -152,8 +163,6 @@ def main():
 
     try:
         # The capture itself hears a plain dialog.
-        question = None
-        heard = desktop.hear(lambda: None, [])
         heard = desktop.hear(lambda: desktop.start(
             ["zenity", "--question", "--title=Vraag", "--text=Wil je verder?"]),
             ["Wil je verder?"], seconds=15)
@@ -164,12 +173,28 @@ def main():
             desktop.start([target])
             app = application({"cijferwerf"})
         else:
-            profile = os.path.join(desktop.home, "chromium")
-            desktop.start(["chromium", "--no-sandbox", "--force-renderer-accessibility",
-                           "--user-data-dir=" + profile, "--no-first-run",
-                           "--disable-background-networking", "--disable-component-update",
-                           "--disable-sync", "--disable-gpu", "--accept-lang=nl-NL",
-                           "--window-size=1000,700", target])
+            # Chromium through its driver, which puts the texts into the
+            # boxes and the focus on a button; the keys that run a command
+            # are real ones, which Orca hears.
+            from selenium import webdriver
+            from selenium.webdriver.chrome.service import Service
+            options = webdriver.ChromeOptions()
+            options.binary_location = "/usr/bin/chromium"
+            for flag in ("--no-sandbox", "--force-renderer-accessibility", "--no-first-run",
+                         "--disable-background-networking", "--disable-component-update",
+                         "--disable-sync", "--disable-gpu", "--accept-lang=nl-NL",
+                         "--window-size=1000,700"):
+                options.add_argument(flag)
+            browser = webdriver.Chrome(
+                service=Service("/usr/bin/chromedriver", env=desktop.env), options=options)
+            desktop.quit = browser.quit
+            class Quiet(http.server.SimpleHTTPRequestHandler):
+                def log_message(self, *args):
+                    pass
+            server = http.server.ThreadingHTTPServer(
+                ("127.0.0.1", 0), functools.partial(Quiet, directory=target))
+            threading.Thread(target=server.serve_forever, daemon=True).start()
+            browser.get("http://127.0.0.1:%d/" % server.server_port)
             app = application({"chromium"})
         control(app, "alles")
         time.sleep(3)
@@ -177,6 +202,13 @@ def main():
             desktop.key("ctrl")  # ends the reading of the page that Orca starts
 
         def fill(**boxes):
+            if kind == "page":
+                for name, text in boxes.items():
+                    element = browser.find_element("css selector", '[aria-label="%s"]'
+                                                   % name.replace("_", " "))
+                    element.clear()
+                    element.send_keys(text)
+                return
             for name, text in boxes.items():
                 box = control(app, name.replace("_", " "))
                 box.queryComponent().grabFocus()
@@ -186,7 +218,11 @@ def main():
                     desktop.type(text)
 
         def press(name):
-            control(app, name).queryComponent().grabFocus()
+            if kind == "page":
+                browser.execute_script("arguments[0].focus()", browser.find_element(
+                    "css selector", '[aria-label="%s"]' % name))
+            else:
+                control(app, name).queryComponent().grabFocus()
             time.sleep(1.5)
             return lambda: desktop.key("space")
 

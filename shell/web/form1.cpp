@@ -262,7 +262,7 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
     : Form1Events(settings), document_(val::global("document")), window_(parent),
       dialog_(create(document_, "dialog")), dialogTitle_(create(document_, "h2")),
       dialogText_(create(document_, "p")), dialogIcon_(create(document_, "div")),
-      focusStyle_(create(document_, "style")) {
+      focusStyle_(create(document_, "style")), spoken_(create(document_, "div")) {
     document_["head"].call<void>("append", focusStyle_);
 
     window_ = parent;
@@ -284,10 +284,22 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
         window_.call<void>("append", elements_.back());
     }
 
+    // What a command did, told to the screen reader without moving the
+    // focus and shown to no one.
+    spoken_.set("id", std::string("spoken"));
+    spoken_.set("className", std::string("spoken-only"));
+    spoken_.call<void>("setAttribute", std::string("role"), std::string("status"));
+    spoken_.call<void>("setAttribute", std::string("aria-live"), std::string("polite"));
+    spoken_.call<void>("setAttribute", std::string("aria-atomic"), std::string("true"));
+    document_["body"].call<void>("append", spoken_);
+
     // The message: a modal dialog with its title, a stop icon, the text and
     // one OK button, which has the focus. Enter presses it and Escape closes
-    // the dialog too; the focus then returns where it was.
+    // the dialog too; the focus then returns where it was. The title and
+    // the text are an alert, which a screen reader says as the dialog opens
+    // (a modal dialog hides every live region outside it).
     dialog_.set("id", std::string("message"));
+    dialog_.call<void>("setAttribute", std::string("role"), std::string("alertdialog"));
     dialog_.call<void>("setAttribute", std::string("aria-labelledby"),
                        std::string("message-title"));
     dialog_.call<void>("setAttribute", std::string("aria-describedby"),
@@ -310,7 +322,10 @@ Form1::Form1(const exercise::RegionalSettings& settings, val parent)
     val body = create(document_, "div");
     body.set("className", std::string("message-body"));
     body.call<void>("append", dialogIcon_, dialogText_);
-    dialog_.call<void>("append", dialogTitle_, body, form);
+    val alert = create(document_, "div");
+    alert.call<void>("setAttribute", std::string("role"), std::string("alert"));
+    alert.call<void>("append", dialogTitle_, body);
+    dialog_.call<void>("append", alert, form);
     document_["body"].call<void>("append", dialog_);
 
     applyColours();
@@ -352,6 +367,14 @@ void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, i
     dialogText_.set("textContent", web::utf8(prompt));
     dialogIcon_.set("hidden", !exercise::showsStopIcon(style));
     if (!dialog_["open"].as<bool>()) dialog_.call<void>("showModal");
+}
+
+// Each text is a new paragraph, so that a summary the same as the last one
+// is said again, and a newer one replaces one not yet said.
+void Form1::announce(std::u16string_view summary) {
+    val said = create(document_, "p");
+    said.set("textContent", web::utf8(summary));
+    spoken_.call<void>("replaceChildren", said);
 }
 
 // ---------------------------------------------------------------------------

@@ -48,6 +48,9 @@ public:
     // is drawn again at the largest scale at which it fits.
     void resized();
 
+protected:
+    void announce(std::u16string_view summary) override;
+
 private:
     [[nodiscard]] emscripten::val box(exercise::Box box) const;
     void fit(std::size_t row);
@@ -68,6 +71,8 @@ private:
     emscripten::val dialogText_;
     emscripten::val dialogIcon_;
     emscripten::val focusStyle_;
+    // Where the screen reader hears what a command did.
+    emscripten::val spoken_;
     // Each control's element, by its row in the description.
     std::vector<emscripten::val> elements_;
     // The window's resolution: 96 dots per inch draws it at 100 %.
