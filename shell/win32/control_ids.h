@@ -18,6 +18,10 @@ inline constexpr wchar_t kWindowClass[] = L"Cijferwerf.Form1";
 
 inline constexpr int kFirstControlId = 100;
 
+// The window's live region: no control of the description, it shows
+// nothing, and a screen reader says each text that it is given, politely.
+inline constexpr int kAnnouncerId = 99;
+
 [[nodiscard]] constexpr int controlId(std::size_t row) {
     return kFirstControlId + static_cast<int>(row);
 }

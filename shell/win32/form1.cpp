@@ -114,6 +114,12 @@ double widestLine(HDC dc, std::wstring_view text) {
 // Posted to the window once it shows.
 constexpr UINT kNameControls = WM_APP + 1;
 
+// The accessibility annotation that makes a control a live region, and its
+// polite setting, as UI Automation numbers them.
+constexpr GUID kLiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
+
 // Where a subclassed control keeps the procedure it had before.
 constexpr wchar_t kOriginalProcedure[] = L"Cijferwerf.OriginalProcedure";
 
@@ -286,6 +292,11 @@ void Form1::createControls() {
         }
         if (shell::takesFocus(group)) subclass(window, controlProcedure, this);
     }
+    // Without a size it paints nothing; it takes no focus.
+    announcer_ = CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(shell::win32::kAnnouncerId)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
     layOut();
 }
 
@@ -304,6 +315,11 @@ void Form1::nameControls() {
                               static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
                               wide(control.spokenName(), name));
     }
+    VARIANT live{};
+    live.vt = VT_I4;
+    live.lVal = kPolite;
+    names->SetHwndProp(announcer_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                       kLiveSettingProperty, live);
     names->Release();
 }
 
@@ -440,6 +456,13 @@ void Form1::setAnswerVisible(Box which, bool visible) {
     HWND control = box(which);
     if (!visible && GetFocus() == control) SetFocus(GetNextDlgTabItem(window_, control, FALSE));
     ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+// The live region's text changes, and the screen reader hears that it did.
+void Form1::announce(std::u16string_view summary) {
+    std::wstring text;
+    SetWindowTextW(announcer_, wide(summary, text));
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form1::showMessage(std::u16string_view prompt, std::u16string_view title, int style) {

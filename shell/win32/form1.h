@@ -44,6 +44,9 @@ public:
     void setAnswerVisible(exercise::Box box, bool visible) override;
     void showMessage(std::u16string_view prompt, std::u16string_view title, int style) override;
 
+protected:
+    void announce(std::u16string_view summary) override;
+
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
@@ -64,6 +67,7 @@ private:
     [[nodiscard]] HWND box(exercise::Box box) const;
 
     HWND window_ = nullptr;
+    HWND announcer_ = nullptr;
     UINT dpi_ = 96;
     // The fonts made at the window's resolution, by hundredths of a point
     // and boldness, shared by the controls; the brushes of the fixed colours.

@@ -13,13 +13,15 @@
 // Usage: window_driver PROGRAM.exe english|dutch|120|144|dark|spoken VERSION
 // (120, 144: the window at that many dots per inch; dark: what it paints
 // in a dark colour scheme; spoken: the names a
-// screen reader says, a check for a real Windows, whose controls'
-// accessible objects Wine 8 does not give another program)
+// screen reader says and the live region it hears, a check for a real
+// Windows, whose controls' accessible objects Wine 8 does not give another
+// program)
 #include "contrast.h"
 #include "control_ids.h"
 #include "exercise/window.h"
 #include "tests/stacked_caption.h"
 #include "text_fit.h"
+#include "spoken_summary.h"
 #include "window_description.h"
 
 #include <objbase.h>
@@ -330,6 +332,93 @@ void spokenNames(const Program& program) {
         accessible->Release();
         checkEqual(spoken, wide(control.spokenName()), std::string(control.name) + " spoken name");
     }
+}
+
+// The events that tell a screen reader that the live region's text changed.
+int liveRegionChanges = 0;
+void CALLBACK heardChange(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ++liveRegionChanges;
+}
+
+// What a command did is the live region's text, in words, and the screen
+// reader hears of it once; the region shows nothing and takes no focus.
+void summariesInTheLiveRegion(const Program& program) {
+    HWND live = GetDlgItem(program.window(), shell::win32::kAnnouncerId);
+    program.click("Command6");
+    program.type(Box::Text1, L"8");
+    program.type(Box::Text2, L"4");
+    program.type(Box::Text12, L"12");
+    program.type(Box::Text13, L"3");
+    program.click("Command1");
+    checkEqual(textOf(live),
+               std::wstring(L"8 plus 4 is 12, goed. 8 min 4 is 4, fout. 8 keer 4 is 32. "
+                            L"8 gedeeld door 4 is 2."),
+               "ALLES says its sums");
+    RECT place{};
+    GetWindowRect(live, &place);
+    check(place.right == place.left && place.bottom == place.top, "the live region shows nothing");
+    check((GetWindowLongW(live, GWL_STYLE) & WS_TABSTOP) == 0, "the live region takes no focus");
+    program.click("Command6");
+    checkEqual(textOf(live), wide(shell::kSpokenCleared), "OPNIEUW says so");
+    DWORD process = 0;
+    GetWindowThreadProcessId(program.window(), &process);
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        heardChange, process, 0, WINEVENT_OUTOFCONTEXT);
+    program.type(Box::Text1, L"8");
+    program.type(Box::Text2, L"4");
+    program.clickLater("Command2");
+    waitFor([] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        return liveRegionChanges > 0;
+    });
+    UnhookWinEvent(hook);
+    checkEqual(liveRegionChanges, 1, "SOM tells the screen reader once");
+}
+
+// What a screen reader hears of the live region: its polite setting, as UI
+// Automation reads it.
+// The two UI Automation interfaces that the check asks, as far as it asks
+// them: the compiler's headers leave them out. Their methods in the order of
+// their interface definitions.
+struct UiaElement : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE setFocus() = 0;
+    virtual HRESULT STDMETHODCALLTYPE getRuntimeId(void*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE findFirst(int, void*, void*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE findAll(int, void*, void*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE findFirstBuildCache(int, void*, void*, void*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE findAllBuildCache(int, void*, void*, void*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE buildUpdatedCache(void*, void*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE getCurrentPropertyValue(int property, VARIANT* value) = 0;
+};
+struct UiaAutomation : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE compareElements(void*, void*, BOOL*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE compareRuntimeIds(void*, void*, BOOL*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE getRootElement(UiaElement**) = 0;
+    virtual HRESULT STDMETHODCALLTYPE elementFromHandle(HWND window, UiaElement** element) = 0;
+};
+constexpr CLSID kUiAutomation = {
+    0xff48dba4, 0x60ef, 0x4201, {0xaa, 0x87, 0x54, 0x10, 0x3e, 0xef, 0x59, 0x4e}};
+constexpr IID kUiAutomationInterface = {
+    0x30cbe57d, 0xd9d0, 0x452a, {0xab, 0x13, 0x7a, 0xc5, 0xac, 0x48, 0x25, 0xee}};
+constexpr int kLiveSettingProperty = 30135;
+
+void liveRegionIsHeard(const Program& program) {
+    HWND live = GetDlgItem(program.window(), shell::win32::kAnnouncerId);
+    UiaAutomation* automation = nullptr;
+    UiaElement* element = nullptr;
+    VARIANT setting{};
+    if (SUCCEEDED(CoCreateInstance(kUiAutomation, nullptr, CLSCTX_INPROC_SERVER,
+                                   kUiAutomationInterface, reinterpret_cast<void**>(&automation))) &&
+        SUCCEEDED(automation->elementFromHandle(live, &element)) && element) {
+        element->getCurrentPropertyValue(kLiveSettingProperty, &setting);
+        element->Release();
+    }
+    if (automation) automation->Release();
+    check(setting.vt == VT_I4 && setting.lVal == 1, "the live region is polite");
+
 }
 
 // Tab goes through every control that takes the focus, by tab index, and
@@ -928,6 +1017,7 @@ int wmain(int argc, wchar_t* argv[]) {
         focusMarks(driven);
     } else if (settings == L"spoken") {
         spokenNames(driven);
+        liveRegionIsHeard(driven);
     } else {
         windowFacts(driven, 96);
         versionFacts(version, program);
@@ -935,6 +1025,7 @@ int wmain(int argc, wchar_t* argv[]) {
         tabOrder(driven);
         buttonsReachTheirCommands(driven);
         enterInAnOperandBox(driven);
+        summariesInTheLiveRegion(driven);
         messages(driven);
         textsFitTheirBox(driven);
         captionsShowWhole(driven);
