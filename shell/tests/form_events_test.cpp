@@ -122,7 +122,7 @@ TEST(FormEvents, EachCommandSaysWhatItDid) {
          u"5 plus 7 is 12. 5 min 7 is -2. 5 keer 7 is 35. 5 gedeeld door 7 is 0,71428571."},
         {u"7", u"0", {u"", u"", u"", u"0"}, Click::Quotient,
          u"7 gedeeld door 0 is Error, fout. Delen door nul is niet mogelijk."},
-        {u"-3", u"-5", {u"", u"  ", u"", u""}, Click::Difference, u"-3 min -5 is 2."},
+        {u"-5", u"-3", {u"", u"  ", u"", u""}, Click::Difference, u"-3 min -5 is 2."},
         {u" -5", u"3,5", {u"8abc", u"", u"", u""}, Click::Sum, u" -5 plus 3,5 is -1,5, fout."},
         {u"2", u"6", {u"8abc", u"", u"", u""}, Click::Sum, u"2 plus 6 is 8, goed."},
         {u"2", u"6", {u"", u"", u"12", u""}, Click::Product, u"2 keer 6 is 12, goed."},
