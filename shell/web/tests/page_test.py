@@ -325,6 +325,10 @@ class ExercisesTest(PageTestCase):
         self.assertEqual([self.value(f"Text{n}") for n in range(3, 12)],
                          ["8", "2", "15", "0,6", "3 + 5 = 8", "5 - 3 = 2", "3 x 5 = 15", "3 : 5 = 0,6", " "])
         self.assertEqual([self.shown(f"Text{n}") for n in range(12, 16)], [False, True, True, True])
+        # A screen reader hears it from a polite status region.
+        self.assertEqual(self.driver.execute_script(
+            "return document.querySelector('[role=status][aria-live=polite]').textContent"),
+            "3 plus 5 is 8, goed. 5 min 3 is 2. 3 keer 5 is 15, fout. 3 gedeeld door 5 is 0,6.")
         # The hidden box keeps its text, and Tab passes it by.
         self.assertEqual(self.value("Text12"), "8")
         self.driver.execute_script("arguments[0].focus()", self.element("Command2"))
@@ -402,6 +406,11 @@ class MessagesTest(PageTestCase):
         if ENGINE != "firefox":  # its protocol has no call for an element's computed name
             self.assertEqual(self.element("message").accessible_name, "LET OP !")
         self.assertEqual(self.active(), "BUTTON")
+        # An alert dialog, whose title and text a screen reader says as it opens.
+        self.assertEqual(self.driver.execute_script(
+            "const m = document.getElementById('message');"
+            "return [m.getAttribute('role'), m.querySelector('[role=alert]').textContent]"),
+            ["alertdialog", "LET OP !Geef een getal"])
         # Modal: the window takes no click while it is open.
         with contextlib.suppress(ElementClickInterceptedException, ElementNotInteractableException):
             self.press("Command6")
