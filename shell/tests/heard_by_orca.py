@@ -99,9 +99,6 @@ class Desktop:
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "120", *keys], env=self.env, check=True)
 
-    def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "80", text], env=self.env, check=True)
-
     def hear(self, action, expected, seconds=3.0):
         """What Orca says within the seconds after the action, once it says
         everything expected, or all it said when it does not."""
@@ -210,12 +207,7 @@ def main():
                     element.send_keys(text)
                 return
             for name, text in boxes.items():
-                box = control(app, name.replace("_", " "))
-                box.queryComponent().grabFocus()
-                time.sleep(0.3)
-                desktop.key("ctrl+a", "BackSpace")
-                if text:
-                    desktop.type(text)
+                control(app, name.replace("_", " ")).queryEditableText().setTextContents(text)
 
         def press(name):
             if kind == "page":
