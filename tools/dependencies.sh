@@ -70,7 +70,9 @@ install_missing_packages() {
 }
 
 # build_preset NAME: configures (cheap when nothing changed, and a changed
-# preset always reaches the build) and builds what changed.
+# preset always reaches the build) and builds what changed. Configure's
+# progress is not shown, its warnings are: a check left out for a missing
+# tool among them.
 build_preset() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
