@@ -7,12 +7,43 @@
 // box; everything from there on is the same on every platform.
 #pragma once
 
+#include "exercise/arithmetic.h"
 #include "exercise/commands.h"
 #include "exercise/window.h"
 #include "spoken_summary.h"
 #include "window_description.h"
 
+#include <exception>
+#include <string>
+#include <string_view>
+
 namespace shell {
+
+// What the window says when an arithmetic fault ends a command, under the
+// window's title and with a stop icon; the program then goes on.
+[[nodiscard]] constexpr std::u16string_view faultReport(exercise::FaultCondition condition) {
+    return condition == exercise::FaultCondition::DivisionByZero
+               ? u"Rekenfout: deling door nul"
+               : u"Rekenfout: ongeldige bewerking";
+}
+
+// Runs a command. An arithmetic fault, or any other error, that ends it is
+// handed to report in the window's words, to be shown under the window's
+// title with a stop icon; the program then goes on with the boxes as they
+// stand.
+template <typename Command, typename Report> void runReporting(Command&& command, Report&& report) {
+    try {
+        command();
+    } catch (const exercise::ArithmeticFault& fault) {
+        report(faultReport(fault.condition()));
+    } catch (const std::exception& error) {
+        std::u16string text = u"Interne fout: ";
+        for (const char c : std::string_view(error.what()))
+            text += static_cast<char16_t>(static_cast<unsigned char>(c));
+        report(std::u16string_view(text));
+    }
+}
+
 
 class Form1Events : public exercise::WindowOperations {
 public:

@@ -9,6 +9,7 @@
 // here knows a toolkit.
 #pragma once
 
+#include "colour.h"
 #include "contrast.h"
 #include "exercise/arithmetic.h"
 #include "exercise/window.h"
@@ -71,27 +72,6 @@ struct Colour {
 // sizes of 14 pt bold and 18 pt, the heading too), and of a focus frame.
 inline constexpr double kTextContrast = 4.5;
 inline constexpr double kFrameContrast = 3.0;
-
-// A colour in OKLab, the perceptual space in which equal steps look equal:
-// its lightness (0 black, 1 white) and its two opposite-colour axes, a
-// (green to red) and b (blue to yellow). Hue and chroma are the angle and
-// the length of (a, b).
-struct OkLab {
-    double lightness, a, b;
-};
-[[nodiscard]] OkLab toOkLab(Rgb colour);
-// The sRGB colour nearest to it: one outside what sRGB can show loses
-// chroma, at the same lightness and hue, until it can be shown.
-[[nodiscard]] Rgb fromOkLab(OkLab colour);
-
-// The text colour itself when it stands out enough from its background;
-// otherwise the same hue and chroma with its perceptual lightness moved,
-// darker or lighter, just as far as the least contrast needs, so that a
-// near-grey stays near-grey and a red stays red (less chroma only where
-// sRGB has no colour that strong so dark or so light); black or white when
-// neither way reaches it. Measured on the colour as it is painted, eight
-// bits a channel.
-[[nodiscard]] Rgb readableOn(Rgb text, Rgb background, double least);
 
 // ---------------------------------------------------------------------------
 // Groups of controls
@@ -162,31 +142,6 @@ struct Control {
         return accessibleName.empty() ? caption : accessibleName;
     }
 };
-
-// What the window says when an arithmetic fault ends a command, under the
-// window's title and with a stop icon; the program then goes on.
-[[nodiscard]] constexpr std::u16string_view faultReport(exercise::FaultCondition condition) {
-    return condition == exercise::FaultCondition::DivisionByZero
-               ? u"Rekenfout: deling door nul"
-               : u"Rekenfout: ongeldige bewerking";
-}
-
-// Runs a command. An arithmetic fault, or any other error, that ends it is
-// handed to report in the window's words, to be shown under the window's
-// title with a stop icon; the program then goes on with the boxes as they
-// stand.
-template <typename Command, typename Report> void runReporting(Command&& command, Report&& report) {
-    try {
-        command();
-    } catch (const exercise::ArithmeticFault& fault) {
-        report(faultReport(fault.condition()));
-    } catch (const std::exception& error) {
-        std::u16string text = u"Interne fout: ";
-        for (const char c : std::string_view(error.what()))
-            text += static_cast<char16_t>(static_cast<unsigned char>(c));
-        report(std::u16string_view(text));
-    }
-}
 
 // The 26 controls, in the order of the description.
 [[nodiscard]] std::span<const Control> controls();

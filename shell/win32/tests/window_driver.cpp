@@ -19,9 +19,10 @@
 #include "contrast.h"
 #include "control_ids.h"
 #include "exercise/window.h"
+#include "form_events.h"
+#include "spoken_summary.h"
 #include "tests/stacked_caption.h"
 #include "text_fit.h"
-#include "spoken_summary.h"
 #include "window_description.h"
 
 #include <objbase.h>
