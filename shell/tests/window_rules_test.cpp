@@ -59,6 +59,10 @@ TEST(OkLab, MatchesThePublishedPairs) {
         for (const int shift : {16, 8, 0})
             EXPECT_NEAR(back >> shift & 0xFF, rgb >> shift & 0xFF, 1) << std::hex << rgb;
     }
+    // Every grey there and back unchanged, the darkest ones on the transfer
+    // curve's straight part among them.
+    for (Rgb level = 0; level < 256; ++level)
+        EXPECT_EQ(fromOkLab(toOkLab(level * 0x010101)), level * 0x010101) << level;
 }
 
 TEST(ReadableOn, KeepsAColourThatStandsOutEnough) {
@@ -87,6 +91,11 @@ TEST(ReadableOn, MovesOnlyTheLightnessJustFarEnough) {
     EXPECT_GE(contrastRatio(lightBlue, 0x303030), 3.0);
     EXPECT_GT(blue(lightBlue), 0x80);
     EXPECT_GE(blue(lightBlue), red(lightBlue));
+
+    // On a mid-tone both ways reach it: the nearer one is taken.
+    const Rgb lighter = readableOn(0x7C7C7C, 0x777777, 1.5);
+    EXPECT_GT(red(lighter), 0x7C);
+    EXPECT_LT(contrastRatio(lighter, 0x777777), 1.6);
 }
 
 // A dark scheme's near-white with a faint blue tint, darkened for the light
