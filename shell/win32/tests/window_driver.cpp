@@ -229,7 +229,9 @@ void typeInto(const Program& program, Box box, std::wstring_view text) {
         keys[i].ki.dwFlags = KEYEVENTF_UNICODE | (i % 2 == 1 ? KEYEVENTF_KEYUP : 0);
     }
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-    waitFor([&] { return program.text(box) == text; });
+    const bool typed = waitFor([&] { return program.text(box) == text; });
+    check(typed, "the box holds what was typed: \"" + narrow(program.text(box)) + "\", typed \"" +
+                     narrow(text) + "\"");
 }
 
 // ---------------------------------------------------------------------------
