@@ -70,16 +70,34 @@ mkdir -p "$second"
 git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf - | tar -xf - -C "$second"
 
 # Another locale, if the machine has one; C.UTF-8 is always there.
-locale=C.UTF-8
+# What the second build varies: the file mode mask, the time zone and the
+# locale, each other than the first build's.
+settings() { echo "umask $(umask), time zone $(date +%z), locale $(locale | sed -n 's/^LC_CTYPE="*\([^"]*\)"*/\1/p')"; }
+first_settings=$(settings)
+current=$(locale | sed -n 's/^LC_CTYPE="*\([^"]*\)"*/\1/p')
+locale=""
 locales=$(locale -a 2>/dev/null || true)
-for candidate in nl_NL.utf8 de_DE.utf8 fr_FR.utf8; do
-    if grep -qx "$candidate" <<<"$locales"; then locale=$candidate; break; fi
+for candidate in nl_NL.utf8 de_DE.utf8 fr_FR.utf8 C.UTF-8; do
+    if grep -qx "$candidate" <<<"$locales" && [ "$candidate" != "$current" ]; then
+        locale=$candidate
+        break
+    fi
 done
+[ -n "$locale" ] || { echo "FAIL: no locale other than $current to build in" >&2; exit 1; }
 [ "$(umask)" = 0022 ] && mask=0002 || mask=0022
-echo "== The second build, in $second: umask $mask, time zone UTC+14, locale $locale"
+echo "== The second build, in $second"
 (
     umask "$mask"
     export TZ='<+14>-14' LANG=$locale LC_ALL=$locale
+    second_settings=$(settings)
+    echo "first build:  $first_settings"
+    echo "second build: $second_settings"
+    IFS=, read -r -a one <<<"$first_settings"
+    IFS=, read -r -a two <<<"$second_settings"
+    for i in 0 1 2; do
+        [ "${one[$i]}" != "${two[$i]}" ] ||
+            { echo "FAIL: the second build keeps the first one's ${one[$i]# }" >&2; exit 1; }
+    done
     build_deliverables "$second"
 )
 
