@@ -89,6 +89,12 @@ std::span<const Control* const> tabOrder() {
     return order;
 }
 
+const Control& startFocus() {
+    for (const Control* control : tabOrder())
+        if (takesFocus(*control->group)) return *control;
+    std::abort(); // the buttons take the focus
+}
+
 const Control& controlOf(exercise::Box box) {
     for (const Control& control : kControls)
         if (control.box == box) return control;

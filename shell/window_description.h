@@ -150,6 +150,10 @@ struct Control {
 // those that take it, and the order in which a window makes its controls.
 [[nodiscard]] std::span<const Control* const> tabOrder();
 
+// The control that has the focus when the window opens: the first in tab
+// order that takes it.
+[[nodiscard]] const Control& startFocus();
+
 // The control that is a box.
 [[nodiscard]] const Control& controlOf(exercise::Box box);
 

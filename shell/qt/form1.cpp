@@ -307,13 +307,8 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
                     [this, which = control->click] { click(which); });
         built_.emplace_back(widget, control);
     }
-    // The focus starts on the first control in tab order that takes it.
-    for (const auto& [widget, control] : built_) {
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            widget->setFocus();
-            break;
-        }
-    }
+    for (const auto& [widget, control] : built_)
+        if (control == &shell::startFocus()) widget->setFocus();
 
     applyColours();
 

@@ -240,8 +240,7 @@ bool Form1::create(HINSTANCE instance, int show) {
     createControls();
     ShowWindow(window_, show);
     UpdateWindow(window_);
-    // The focus on the first control in tab order that takes it.
-    SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
+    SetFocus(GetDlgItem(window_, shell::win32::controlId(shell::startFocus())));
     PostMessageW(window_, kNameControls, 0, 0);
     return true;
 }
