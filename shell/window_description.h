@@ -13,6 +13,7 @@
 #include "contrast.h"
 #include "exercise/arithmetic.h"
 #include "exercise/window.h"
+#include "text_fit.h"
 
 #include <exception>
 #include <optional>
@@ -113,6 +114,13 @@ struct Group {
 // own: the scheme's highlight colour, moved to stand out from the box.
 [[nodiscard]] inline Rgb focusFrame(Rgb highlight, Rgb background) {
     return readableOn(highlight, background, kFrameContrast);
+}
+
+// The room a text may fill in a control of the kind, from the width inside
+// its edge: all of a label's; a button's or a box's less its text edge and a
+// pixel for ink on each side.
+[[nodiscard]] constexpr double roomFor(Kind kind, int insideWidth) {
+    return kind == Kind::Label ? roomInside(insideWidth, 0) : roomInside(insideWidth);
 }
 
 // Whether a control of the group can take the focus: buttons, and boxes

@@ -131,7 +131,7 @@ private:
         const QRect contents = style()
                                    ->subElementRect(QStyle::SE_LineEditContents, &option, this)
                                    .marginsRemoved(textMargins());
-        return shell::roomInside(contents.width());
+        return shell::roomFor(Kind::TextBox, contents.width());
     }
 
     void fit() {
@@ -264,8 +264,7 @@ QWidget* createControl(const shell::Control& control, QWidget* parent) {
                         shell::pixels(control.width), shell::pixels(control.height));
     // A caption shows all of its words, each line on the one line it has.
     if (group.kind != Kind::TextBox) {
-        const double room = group.kind == Kind::Label ? shell::roomInside(widget->width(), 0)
-                                                      : shell::roomInside(widget->width());
+        const double room = shell::roomFor(group.kind, widget->width());
         font = fittedFont(font, caption.split(u'\n'), room, widget);
         widget->setFont(font);
     }

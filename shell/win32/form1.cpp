@@ -362,9 +362,9 @@ void Form1::fitText(HWND control) {
     RECT inside{};
     GetClientRect(control, &inside);
     const int width = inside.right - inside.left;
-    const double room = edit ? shell::roomInside(formattingWidth(control), shell::kInkPixels)
-                        : group.kind == Kind::Label ? shell::roomInside(width, 0)
-                                                    : shell::roomInside(width);
+    // An edit control's formatting rectangle lies inside its text edge.
+    const double room = shell::roomFor(
+        group.kind, edit ? formattingWidth(control) + 2 * shell::kTextEdgePixels : width);
     const std::wstring text = windowText(control);
     const WindowDc dc(control);
     const auto widthAt = [&](double size) {
