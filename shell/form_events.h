@@ -44,7 +44,6 @@ template <typename Command, typename Report> void runReporting(Command&& command
     }
 }
 
-
 class Form1Events : public exercise::WindowOperations {
 public:
     // A click on a button, as the description names where it goes.

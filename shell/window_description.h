@@ -56,7 +56,9 @@ enum class ColourRole {
     ButtonFace,
     ButtonText,
     MenuText,
-    ActiveTitleBar
+    ActiveTitleBar,
+    // What the scheme writes the text of a control that takes no input in.
+    DisabledText
 };
 
 // A colour is fixed, or the one that the desktop's scheme gives a role.
@@ -109,6 +111,13 @@ struct Group {
 // moved to reach the group's least contrast, in the same hue. The notice's
 // fixed red stays red and only darkens.
 [[nodiscard]] Rgb readableText(const Group& group, Rgb text, Rgb background);
+
+// The colour a control of the group writes its text in, before it is made
+// readable: its own, but for a box that takes no input, which writes in the
+// scheme's disabled text colour whatever colour it is described with.
+[[nodiscard]] constexpr Colour textColour(const Group& group) {
+    return group.input == Input::Disabled ? roleColour(ColourRole::DisabledText) : group.foreground;
+}
 
 // The colour of the frame that marks a focused box without an edge of its
 // own: the scheme's highlight colour, moved to stand out from the box.

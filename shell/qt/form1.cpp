@@ -52,13 +52,17 @@ QPalette::ColorRole paletteRole(shell::ColourRole role) {
         return QPalette::WindowText;
     case shell::ColourRole::ActiveTitleBar:
         return QPalette::Highlight;
+    case shell::ColourRole::DisabledText:
+        return QPalette::Text;
     }
     return QPalette::NoRole;
 }
 
 QColor resolve(const shell::Colour& colour, const QPalette& palette) {
+    const auto group =
+        colour.role == shell::ColourRole::DisabledText ? QPalette::Disabled : QPalette::Active;
     return colour.fixed ? QColor(static_cast<QRgb>(*colour.fixed))
-                        : palette.color(QPalette::Active, paletteRole(colour.role));
+                        : palette.color(group, paletteRole(colour.role));
 }
 
 Qt::Alignment alignmentOf(const Group& group) {
@@ -175,10 +179,11 @@ void applyColours(QWidget* widget, const Group& group, const QPalette& system) {
         palette.setColor(QPalette::Base, background);
         palette.setColor(QPalette::Window, background);
         palette.setColor(QPalette::Text, foreground);
-        // A disabled box keeps its background but writes in the
-        // palette's disabled text colour.
-        palette.setColor(QPalette::Disabled, QPalette::Text,
-                         readable(system.color(QPalette::Disabled, QPalette::Text)));
+        // The toolkit itself writes a disabled box's text in the palette's
+        // disabled text colour, as the description's text colour rule asks.
+        palette.setColor(
+            QPalette::Disabled, QPalette::Text,
+            readable(resolve(shell::roleColour(shell::ColourRole::DisabledText), system)));
         break;
     }
     widget->setPalette(palette);

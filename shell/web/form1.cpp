@@ -52,6 +52,8 @@ const char* systemColour(shell::ColourRole role) {
         return "CanvasText";
     case shell::ColourRole::ActiveTitleBar:
         return "Highlight";
+    case shell::ColourRole::DisabledText:
+        return "GrayText";
     }
     return "CanvasText";
 }
@@ -505,12 +507,8 @@ void Form1::applyColours() {
         const shell::Control& control = shell::controls()[row];
         const Group& group = *control.group;
         const shell::Rgb background = resolve(group.background, shell::kLightGreen);
-        const bool disabled = group.input == Input::Disabled && group.kind == Kind::TextBox;
-        const shell::Rgb text = shell::readableText(
-            group,
-            disabled ? resolve(std::string("GrayText"), background)
-                     : resolve(group.foreground, background),
-            background);
+        const shell::Rgb text =
+            shell::readableText(group, resolve(shell::textColour(group), background), background);
         val style = elements_[row]["style"];
         style.set("backgroundColor", cssColour(background));
         style.set("color", cssColour(text));

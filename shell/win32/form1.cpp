@@ -47,6 +47,8 @@ int systemColourIndex(shell::ColourRole role) {
         return COLOR_MENUTEXT;
     case shell::ColourRole::ActiveTitleBar:
         return COLOR_ACTIVECAPTION;
+    case shell::ColourRole::DisabledText:
+        return COLOR_GRAYTEXT;
     }
     return COLOR_WINDOW;
 }
@@ -390,8 +392,7 @@ void Form1::drawResult(const DRAWITEMSTRUCT& item) {
     if (!control) return;
     const Group& group = *control->group;
     FillRect(item.hDC, &item.rcItem, brush(group.background));
-    // The platform's disabled text colour, made readable on the background.
-    SetTextColor(item.hDC, colorRef(shell::readableText(group, rgbOf(GetSysColor(COLOR_GRAYTEXT)),
+    SetTextColor(item.hDC, colorRef(shell::readableText(group, resolve(shell::textColour(group)),
                                                         resolve(group.background))));
     SetBkMode(item.hDC, TRANSPARENT);
     const Selected font(item.hDC,
@@ -479,7 +480,8 @@ HBRUSH Form1::colourControl(HDC dc, HWND control) {
     const Group& group = *described->group;
     const shell::Rgb background = resolve(group.background);
     SetBkColor(dc, colorRef(background));
-    SetTextColor(dc, colorRef(shell::readableText(group, resolve(group.foreground), background)));
+    SetTextColor(
+        dc, colorRef(shell::readableText(group, resolve(shell::textColour(group)), background)));
     return brush(group.background);
 }
 

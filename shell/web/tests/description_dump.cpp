@@ -43,7 +43,8 @@ const char* kindOf(const shell::Group& group) {
 // A colour as the tests name it: "#RRGGBB" when fixed, else its role.
 std::string colourOf(const shell::Colour& colour) {
     constexpr const char* kRoles[] = {"WindowBackground", "WindowText", "ButtonFace",
-                                      "ButtonText",       "MenuText",   "ActiveTitleBar"};
+                                      "ButtonText",       "MenuText",   "ActiveTitleBar",
+                                      "DisabledText"};
     char text[8];
     if (colour.fixed)
         std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(*colour.fixed));

@@ -414,14 +414,14 @@ void liveRegionIsHeard(const Program& program) {
     UiaElement* element = nullptr;
     VARIANT setting{};
     if (SUCCEEDED(CoCreateInstance(kUiAutomation, nullptr, CLSCTX_INPROC_SERVER,
-                                   kUiAutomationInterface, reinterpret_cast<void**>(&automation))) &&
+                                   kUiAutomationInterface,
+                                   reinterpret_cast<void**>(&automation))) &&
         SUCCEEDED(automation->elementFromHandle(live, &element)) && element) {
         element->getCurrentPropertyValue(kLiveSettingProperty, &setting);
         element->Release();
     }
     if (automation) automation->Release();
     check(setting.vt == VT_I4 && setting.lVal == 1, "the live region is polite");
-
 }
 
 // Tab goes through every control that takes the focus, by tab index, and
