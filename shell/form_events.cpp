@@ -31,9 +31,10 @@ void Form1Events::click(Click which) {
 }
 
 void Form1Events::keyPress(exercise::Box box, char16_t keyAscii) {
+    if (controlOf(box).keys != Keys::Operand) return;
     if (box == exercise::Box::Text1)
         text1KeyPress(keyAscii);
-    else if (box == exercise::Box::Text2)
+    else
         text2KeyPress(keyAscii);
 }
 

@@ -48,8 +48,9 @@ class Form1Events : public exercise::WindowOperations {
 public:
     // A click on a button, as the description names where it goes.
     void click(Click which);
-    // A character typed into an operand box, before the box takes it; the
-    // key then goes on to the box unchanged.
+    // A character typed into a box whose keys the description routes to the
+    // operand handler, before the box takes it; the key then goes on to the
+    // box unchanged.
     void keyPress(exercise::Box box, char16_t keyAscii);
 
 protected:

@@ -142,9 +142,15 @@ struct Group {
 // The window's events that go to a command: a button's click.
 enum class Click { None, All, Sum, Difference, Product, Quotient, Reset };
 
+// Where the characters typed into a control go: to the control alone, or
+// first to the operand boxes' key-press handler (whose Enter computes) and
+// then to the control.
+enum class Keys { Own, Operand };
+
 // One control: its name, group, place in twips, caption (for a box, none:
 // its starting text comes from the logic), tab index, spoken name (the
-// caption when none), the box it is, and where its click goes.
+// caption when none), the box it is, where its click goes and where the
+// keys typed into it go.
 struct Control {
     std::string_view name;
     const Group* group;
@@ -154,6 +160,7 @@ struct Control {
     std::u16string_view accessibleName;
     std::optional<exercise::Box> box;
     Click click = Click::None;
+    Keys keys = Keys::Own;
 
     [[nodiscard]] std::u16string_view spokenName() const {
         return accessibleName.empty() ? caption : accessibleName;

@@ -333,8 +333,8 @@ Form1::Form1(const exercise::RegionalSettings& settings, QWidget* parent)
         announcer_->show();
     });
 
-    box(Box::Text1)->installEventFilter(this);
-    box(Box::Text2)->installEventFilter(this);
+    for (const auto& [widget, control] : built_)
+        if (control->keys == shell::Keys::Operand) widget->installEventFilter(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -389,10 +389,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // to its handler before the box takes it; the key then goes on unchanged.
     if (event->type() == QEvent::KeyPress) {
         if (const char16_t code = keyAscii(*static_cast<QKeyEvent*>(event)); code != 0) {
-            if (watched == box(Box::Text1))
-                keyPress(Box::Text1, code);
-            else if (watched == box(Box::Text2))
-                keyPress(Box::Text2, code);
+            for (const auto& [widget, control] : built_)
+                if (widget == watched) keyPress(*control->box, code);
         }
     }
     return QWidget::eventFilter(watched, event);

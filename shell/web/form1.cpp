@@ -226,7 +226,7 @@ val createControl(const val& document, const shell::Control& control, int row, i
         element.set("disabled", group.input == Input::Disabled);
         element.call<void>("addEventListener", std::string("input"),
                            handler("cijferwerfInput", row));
-        if (control.box == Box::Text1 || control.box == Box::Text2)
+        if (control.keys == shell::Keys::Operand)
             for (const auto& [event, name] :
                  {std::pair{"keydown", "cijferwerfKeyDown"}, {"keypress", "cijferwerfKeyPress"},
                   {"beforeinput", "cijferwerfBeforeInput"},

@@ -568,8 +568,7 @@ LRESULT CALLBACK Form1::controlProcedure(HWND control, UINT message, WPARAM wPar
     Form1* form = ownerOf(control);
     const Control* described = form->controlOf(control);
     const bool button = described && described->group->kind == Kind::Button;
-    const bool operand =
-        described && (described->box == Box::Text1 || described->box == Box::Text2);
+    const bool operand = described && described->keys == shell::Keys::Operand;
     if (message == WM_GETDLGCODE && operand && wParam == VK_RETURN)
         return callOriginal(control, message, wParam, lParam) | DLGC_WANTMESSAGE;
     if (message == WM_CHAR && operand)
