@@ -51,8 +51,7 @@ public:
     [[nodiscard]] std::u16string text(Box box) const override { return state_.texts[index(box)]; }
 
     void setText(Box box, std::u16string_view text) override {
-        const std::size_t limit = maximumLength(box);
-        state_.texts[index(box)] = limit > 0 ? text.substr(0, limit) : text;
+        state_.texts[index(box)] = keptText(box, text);
         log_.push_back("set " + name(box));
         writes_.push_back({box, std::u16string(text)});
     }
@@ -70,10 +69,9 @@ public:
 
     // What a pupil does: type into a box, within its maximum length.
     void type(Box box, std::u16string_view text) {
-        const std::size_t limit = maximumLength(box);
         // A new string moved in: GCC 12 at -O3 warns of an overlap that
         // cannot be when a view is assigned in place.
-        state_.texts[index(box)] = std::u16string(limit > 0 ? text.substr(0, limit) : text);
+        state_.texts[index(box)] = std::u16string(keptText(box, text));
     }
 
     // What no pupil can do: put a text into a box past its maximum length.

@@ -347,8 +347,7 @@ std::u16string Form1::text(Box which) const {
 // does; the page's limit holds for typing only. The start of a text wider
 // than its box shows, where the significant digits are.
 void Form1::setText(Box which, std::u16string_view text) {
-    if (const std::size_t limit = exercise::maximumLength(which); limit > 0 && text.size() > limit)
-        text = text.substr(0, limit);
+    text = exercise::keptText(which, text);
     val element = box(which);
     element.set("value", web::wide(text));
     element.set("scrollLeft", 0);

@@ -439,8 +439,7 @@ std::u16string Form1::text(Box which) const {
 // and shows the beginning of a longer text, where the significant digits
 // are.
 void Form1::setText(Box which, std::u16string_view text) {
-    const std::size_t limit = exercise::maximumLength(which);
-    if (limit > 0 && text.size() > limit) text = text.substr(0, limit);
+    text = exercise::keptText(which, text);
     HWND control = box(which);
     std::wstring storage;
     SetWindowTextW(control, wide(text, storage));

@@ -58,6 +58,12 @@ inline constexpr int kBoxCount = 15;
     }
 }
 
+// What a box keeps of a text: its first maximumLength(box) characters.
+[[nodiscard]] constexpr std::u16string_view keptText(Box box, std::u16string_view text) noexcept {
+    const std::size_t limit = maximumLength(box);
+    return limit > 0 && text.size() > limit ? text.substr(0, limit) : text;
+}
+
 // The text a box holds when the program starts: each result box shows the
 // sign of its operation, every other box is empty.
 [[nodiscard]] constexpr std::u16string_view initialText(Box box) noexcept {
