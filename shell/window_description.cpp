@@ -39,7 +39,7 @@ constexpr Group kInstruction   {Label,   8.25,  false, fixedColour(kLightGreen),
 constexpr Group kButton        {Button,  9.75,  true,  kButtonFace,               kButtonText,       kTextContrast,      Centre};
 
 constexpr Control kControls[] = {
-    // name      group             left   top  width height caption               tab  spoken name               box          click
+    // name      group             left   top  width height caption               tab  spoken name               box          click              narrow
     {"Label3",   &kHeading,         120,  120, 2745,  285, u"CIJFERWERF",          25, {},                       {},          Click::None},
     {"Label8",   &kInstruction,     120,  480, 3585,  210, u"Kies twee getallen en vul de juiste antwoorden in", 8, {}, {},     Click::None},
     {"Label7",   &kInstruction,     120,  720, 2745,  210, u"(decimale getallen met punt intoetsen)", 7, {}, {},                Click::None},
@@ -51,20 +51,20 @@ constexpr Control kControls[] = {
     {"Command2", &kButton,          480, 1920, 1200,  350, u"SOM",                 16, u"som",                   {},          Click::Sum},
     {"Text12",   &kAnswerBox,      1800, 1920, 1000,  360, {},                     17, u"antwoord som",          Box::Text12, Click::None},
     {"Text3",    &kResultBox,      2880, 1920, 1000,  350, {},                      3, u"uitkomst som",          Box::Text3,  Click::None},
-    {"Text7",    &kEquationBox,    3960, 1920, 2715,  350, {},                      9, u"berekening som",        Box::Text7,  Click::None},
+    {"Text7",    &kEquationBox,    3960, 1920, 2715,  350, {},                      9, u"berekening som",        Box::Text7,  Click::None,       Place{480, 4320}},
     {"Command3", &kButton,          480, 2400, 1200,  350, u"VERSCHIL",            21, u"verschil",              {},          Click::Difference},
     {"Text13",   &kAnswerBox,      1800, 2400, 1000,  360, {},                     18, u"antwoord verschil",     Box::Text13, Click::None},
     {"Text4",    &kResultBox,      2880, 2400, 1000,  350, {},                      4, u"uitkomst verschil",     Box::Text4,  Click::None},
-    {"Text8",    &kEquationBox,    3960, 2400, 2715,  350, {},                     10, u"berekening verschil",   Box::Text8,  Click::None},
+    {"Text8",    &kEquationBox,    3960, 2400, 2715,  350, {},                     10, u"berekening verschil",   Box::Text8,  Click::None,       Place{480, 4800}},
     {"Command4", &kButton,          480, 2880, 1200,  350, u"PRODUCT",             22, u"product",               {},          Click::Product},
     {"Text14",   &kAnswerBox,      1800, 2880, 1000,  360, {},                     19, u"antwoord product",      Box::Text14, Click::None},
     {"Text5",    &kResultBox,      2880, 2880, 1000,  350, {},                     14, u"uitkomst product",      Box::Text5,  Click::None},
-    {"Text9",    &kEquationBox,    3960, 2880, 2715,  350, {},                     11, u"berekening product",    Box::Text9,  Click::None},
+    {"Text9",    &kEquationBox,    3960, 2880, 2715,  350, {},                     11, u"berekening product",    Box::Text9,  Click::None,       Place{480, 5280}},
     {"Command5", &kButton,          480, 3360, 1200,  350, u"QUOTI\u00cbNT",       23, u"quoti\u00ebnt",         {},          Click::Quotient},
     {"Text15",   &kAnswerBox,      1800, 3360, 1000,  360, {},                     20, u"antwoord quoti\u00ebnt", Box::Text15, Click::None},
     {"Text6",    &kResultBox,      2880, 3360, 1000,  350, {},                     15, u"uitkomst quoti\u00ebnt", Box::Text6,  Click::None},
-    {"Text10",   &kEquationBox,    3960, 3360, 2715,  350, {},                     12, u"berekening quoti\u00ebnt", Box::Text10, Click::None},
-    {"Text11",   &kNoticeBox,      3960, 3720, 2715,  350, {},                     13, u"melding deling",        Box::Text11, Click::None},
+    {"Text10",   &kEquationBox,    3960, 3360, 2715,  350, {},                     12, u"berekening quoti\u00ebnt", Box::Text10, Click::None,       Place{480, 5760}},
+    {"Text11",   &kNoticeBox,      3960, 3720, 2715,  350, {},                     13, u"melding deling",        Box::Text11, Click::None,       Place{480, 6120}},
     {"Command6", &kButton,          120, 3840, 3735,  350, u"OPNIEUW",             24, u"opnieuw",               {},          Click::Reset},
 };
 // clang-format on
