@@ -69,6 +69,8 @@ int main() {
     val::global("addEventListener")(std::string("resize"),
                                     val::module_property("cijferwerfResized"));
 
+    form->carryOutEarlyEvents();
+
     const val navigator = val::global("navigator");
     if (!navigator["serviceWorker"].isUndefined())
         navigator["serviceWorker"].call<val>("register", std::string("sw.js"));
