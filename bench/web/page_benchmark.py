@@ -28,12 +28,21 @@ controls exist, until the sum box shows 9 (the bare page writes 9 there from
 its click handler). A first visit has a fresh browser each round; a later
 visit one browser, its files from the service worker's cache.
 
-Usage: page_benchmark.py SITE [ROUNDS] [chromium|webkit|firefox|school]
+Lighthouse (lighthouse): the page audited by Lighthouse, as pinned in the
+page tests' package-lock.json and installed with their tools, driving
+Debian's Chromium, with its mobile and its desktop settings, ROUNDS runs
+each: the median performance score, layout shift and blocking time, and
+every failed accessibility and best-practice audit.
+
+Usage: page_benchmark.py SITE [ROUNDS] [chromium|webkit|firefox|school|lighthouse]
 """
 import email.utils
 import functools
 import gzip
 import http.server
+import json
+import os
+import subprocess
 import shutil
 import socket
 import statistics
@@ -174,6 +183,8 @@ def main():
     try:
         if engine == "school":
             return school(url, rounds)
+        if engine == "lighthouse":
+            return lighthouse(url, rounds)
         if engine != "chromium":
             return later_visits(engine, url, rounds)
         sent = sizes(url)
@@ -308,6 +319,42 @@ def school(url, rounds):
             q, r = statistics.quantiles(own, n=4), statistics.quantiles(bare, n=4)
             print(f"| {visit} | {kind} | {mine:.0f} | {q[0]:.0f} to {q[2]:.0f} | {reference:.0f} "
                   f"| {r[0]:.0f} to {r[2]:.0f} | {mine / reference:.2f} |")
+
+
+LIGHTHOUSE = Path(os.environ.get("LIGHTHOUSE", Path(__file__).resolve().parents[2] /
+                                 "build-web/shell/web/tests/node_modules/.bin/lighthouse"))
+
+
+def lighthouse(url, rounds):
+    environment = dict(os.environ, CHROME_PATH="/usr/bin/chromium")
+    print(f"## Lighthouse {subprocess.run([LIGHTHOUSE, '--version'], capture_output=True, text=True).stdout.strip()}, "
+          f"{rounds} runs each\n")
+    print("| settings | performance | layout shift | blocking time (ms) | first paint (ms) "
+          "| largest paint (ms) | failed audits |\n|---|---:|---:|---:|---:|---:|---|")
+    for settings in ("mobile", "desktop"):
+        runs, failed = [], set()
+        for _ in range(rounds):
+            with tempfile.NamedTemporaryFile(suffix=".json") as report:
+                subprocess.run([LIGHTHOUSE, url, "--quiet", "--output=json", f"--output-path={report.name}",
+                                "--only-categories=performance,accessibility,best-practices",
+                                "--chrome-flags=--headless=new --no-sandbox --disable-gpu",
+                                *(["--preset=desktop"] if settings == "desktop" else [])],
+                               env=environment, check=True)
+                result = json.load(open(report.name, encoding="utf-8"))
+            audits = result["audits"]
+            runs.append((result["categories"]["performance"]["score"],
+                         audits["cumulative-layout-shift"]["numericValue"],
+                         audits["total-blocking-time"]["numericValue"],
+                         audits["first-contentful-paint"]["numericValue"],
+                         audits["largest-contentful-paint"]["numericValue"]))
+            for category in ("accessibility", "best-practices"):
+                for reference in result["categories"][category]["auditRefs"]:
+                    audit = audits[reference["id"]]
+                    if audit["score"] is not None and audit["score"] < 1 and reference["weight"] >= 0:
+                        failed.add(reference["id"])
+        medians = [statistics.median(column) for column in zip(*runs)]
+        print(f"| {settings} | {medians[0]:.2f} | {medians[1]:.3f} | {medians[2]:.0f} | {medians[3]:.0f} "
+              f"| {medians[4]:.0f} | {', '.join(sorted(failed)) or 'none'} |")
 
 
 def timed_rounds(driver, pages, rounds, first_visit, times):
