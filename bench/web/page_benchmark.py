@@ -159,14 +159,6 @@ new MutationObserver((changes, observer) => {
     button.click();
 }).observe(document, {childList: true, subtree: true});
 """
-new MutationObserver((changes, observer) => {
-    const button = document.getElementById('Command6');
-    if (!button || window.firstClickHandled !== undefined) return;
-    observer.disconnect();
-    window.addEventListener('click', () => { window.firstClickHandled = performance.now(); });
-    button.click();
-}).observe(document, {childList: true, subtree: true});
-"""
 
 
 def start_up(driver, url, first_visit):
