@@ -94,14 +94,11 @@ class Site:
         # The page as it shows before any script runs, and one whose program
         # starts only when startProgram() is called.
         page = (self.folder / "index.html").read_text(encoding="utf-8")
-        loader = re.compile(r'<script[^>]*src="cijferwerf.js"[^>]*></script>')
-        assert loader.search(page), "the page loads no program"
+        start = "requestAnimationFrame(() => setTimeout(startProgram));"
+        assert start in page, "the page starts no program"
         (self.folder / "still.html").write_text(re.sub(r"<script[^>]*>[\s\S]*?</script>", "", page),
                                                 encoding="utf-8")
-        (self.folder / "late.html").write_text(loader.sub(
-            "<script>window.startProgram = () => document.head.append(Object.assign("
-            "document.createElement('script'), {src: 'cijferwerf.js'}));</script>", page),
-            encoding="utf-8")
+        (self.folder / "late.html").write_text(page.replace(start, ""), encoding="utf-8")
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
             self.port = probe.getsockname()[1]
