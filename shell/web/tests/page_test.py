@@ -94,7 +94,7 @@ class Site:
         # The page as it shows before any script runs, and one whose program
         # starts only when startProgram() is called.
         page = (self.folder / "index.html").read_text(encoding="utf-8")
-        start = "requestAnimationFrame(() => setTimeout(startProgram));"
+        start = "startProgram();"
         assert start in page, "the page starts no program"
         (self.folder / "still.html").write_text(re.sub(r"<script[^>]*>[\s\S]*?</script>", "", page),
                                                 encoding="utf-8")
