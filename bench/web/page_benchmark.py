@@ -361,7 +361,7 @@ def lighthouse(url, rounds):
                     if audit["score"] is not None and audit["score"] < 1 and reference["weight"] >= 0:
                         failed.add(reference["id"])
         medians = [statistics.median(column) for column in zip(*runs)]
-        print(f"| {settings} | {medians[0]:.2f} | {medians[1]:.3f} | {medians[2]:.0f} | {medians[3]:.0f} "
+        print(f"| {settings} | {medians[0]:.2f} | {medians[1]:.4g} | {medians[2]:.0f} | {medians[3]:.0f} "
               f"| {medians[4]:.0f} | {', '.join(sorted(failed)) or 'none'} |")
 
 

@@ -78,7 +78,10 @@ std::string looksOf(const Group& group) {
                       number(group.points) + "pt/96) \"" + kShippedFont + "\"," + kLocalFonts +
                       ";text-align:" + (group.alignment == Alignment::Centre ? "center" : "left");
     if (group.kind == Kind::Label) {
-        css += ";padding:0;line-height:normal;border:0";
+        // Until the program has fitted a caption a little too wide for its
+        // label at the label's own size, all of it shows, over the green
+        // beside the label.
+        css += ";padding:0;line-height:normal;border:0;overflow:visible";
     } else {
         css += ";padding:0 calc(var(--unit)*" + std::to_string(kTextPaddingPixels) +
                "px);border:calc(var(--unit)*" + std::to_string(edgeWidth(group)) +
@@ -173,7 +176,7 @@ std::string windowStyle() {
         "width:" + scaled("var(--width)") + ";height:" + scaled("var(--height)") +
         ";background:" + cssColour(shell::kLightGreen) + ";font:" +
         cssFont(shell::kWindowPoints, false) + "}\n"
-        "#Form1>.control{position:absolute;box-sizing:border-box;margin:0;overflow:hidden;"
+        "#Form1>:where(.control){position:absolute;box-sizing:border-box;margin:0;overflow:hidden;"
         "white-space:pre;left:" + scaled("var(--left)") + ";top:" + scaled("var(--top)") +
         ";width:" + scaled("var(--across)") + ";height:" + scaled("var(--down)") + "}\n"
         "#Form1 :is(input,button){outline:none}\n"
