@@ -39,6 +39,10 @@ inline constexpr int kClientHeight = 4290;
 // The client area's top-left corner on the screen.
 inline constexpr int kScreenLeft = 3060;
 inline constexpr int kScreenTop = 3735;
+// The window's size for a screen narrower than the window (a phone held
+// upright): the sums' column stands under the rows, below OPNIEUW.
+inline constexpr int kNarrowClientWidth = 4600;
+inline constexpr int kNarrowClientHeight = 6570;
 inline constexpr std::u16string_view kFontFace = u"Arial";
 inline constexpr double kWindowPoints = 8.25;
 
@@ -147,10 +151,19 @@ enum class Click { None, All, Sum, Difference, Product, Quotient, Reset };
 // then to the control.
 enum class Keys { Own, Operand };
 
+// The two ways the window stands: as on the desktop, and narrow, for a
+// screen narrower than the window at 100 %, with the sums' column folded
+// under the rows. Every control keeps its size, looks, name and tab index.
+enum class Layout { Wide, Narrow };
+
+struct Place {
+    int left, top;
+};
+
 // One control: its name, group, place in twips, caption (for a box, none:
 // its starting text comes from the logic), tab index, spoken name (the
-// caption when none), the box it is, where its click goes and where the
-// keys typed into it go.
+// caption when none), the box it is, where its click goes, its place in the
+// narrow window where that differs, and where the keys typed into it go.
 struct Control {
     std::string_view name;
     const Group* group;
@@ -160,12 +173,43 @@ struct Control {
     std::u16string_view accessibleName;
     std::optional<exercise::Box> box;
     Click click = Click::None;
+    std::optional<Place> narrow = {};
     Keys keys = Keys::Own;
 
     [[nodiscard]] std::u16string_view spokenName() const {
         return accessibleName.empty() ? caption : accessibleName;
     }
+    [[nodiscard]] Place placeIn(Layout layout) const {
+        return layout == Layout::Narrow && narrow ? *narrow : Place{left, top};
+    }
 };
+
+struct Size {
+    int width, height;
+};
+[[nodiscard]] constexpr Size clientSize(Layout layout) {
+    return layout == Layout::Wide ? Size{kClientWidth, kClientHeight}
+                                  : Size{kNarrowClientWidth, kNarrowClientHeight};
+}
+
+// How a window that scales to its screen stands on one of width by height
+// pixels: wide where the wide window fits the width at 100 %, else narrow.
+[[nodiscard]] constexpr Layout layoutFor(int width) {
+    return width >= pixels(kClientWidth) ? Layout::Wide : Layout::Narrow;
+}
+
+// The resolution at which the window in a layout fills such a screen: the
+// largest, from 96 dots per inch (100 %) to three times that, at which all
+// of it fits, every place and size in whole pixels; 96 where none does, and
+// the page scrolls.
+[[nodiscard]] constexpr int fittingDotsPerInch(Layout layout, int width, int height) {
+    const Size size = clientSize(layout);
+    int dotsPerInch = 3 * 96;
+    while (dotsPerInch > 96 &&
+           (pixels(size.width, dotsPerInch) > width || pixels(size.height, dotsPerInch) > height))
+        --dotsPerInch;
+    return dotsPerInch;
+}
 
 // The 26 controls, in the order of the description.
 [[nodiscard]] std::span<const Control> controls();

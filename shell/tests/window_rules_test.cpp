@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace shell {
 namespace {
@@ -161,6 +162,40 @@ TEST(Placement, MovesJustFarEnoughToFit) {
 
 TEST(Placement, AWindowLargerThanTheScreenKeepsItsCornerOnIt) {
     EXPECT_EQ(keptOnScreen({204, 249, 898, 572}, {0, 30, 640, 450}), (Rect{0, 30, 898, 572}));
+}
+
+TEST(FittingDotsPerInch, TheLargestWholeResolutionAtWhichTheLayoutFits) {
+    // 6735 twips are 1024.3 pixels at 219 dots per inch, 1029.0 at 220.
+    EXPECT_EQ(fittingDotsPerInch(Layout::Wide, 1024, 768), 219);
+    // The narrow window's 4600 twips: 357.8 pixels at 112, 361.0 at 113.
+    EXPECT_EQ(fittingDotsPerInch(Layout::Narrow, 360, 740), 112);
+    EXPECT_EQ(fittingDotsPerInch(Layout::Narrow, 320, 568), 100);
+    EXPECT_EQ(fittingDotsPerInch(Layout::Narrow, 300, 500), 96); // too narrow: the page scrolls
+    EXPECT_EQ(fittingDotsPerInch(Layout::Wide, 4000, 4000), 288);
+    EXPECT_EQ(layoutFor(448), Layout::Narrow);
+    EXPECT_EQ(layoutFor(449), Layout::Wide);
+}
+
+TEST(Layouts, EveryControlInsideTheWindowAndNoneOverAnother) {
+    for (const Layout layout : {Layout::Wide, Layout::Narrow}) {
+        const auto all = controls();
+        for (std::size_t row = 0; row < all.size(); ++row) {
+            const Control& control = all[row];
+            const Place place = control.placeIn(layout);
+            SCOPED_TRACE(std::string(control.name) + (layout == Layout::Wide ? " wide" : " narrow"));
+            EXPECT_GE(std::min(place.left, place.top), 0);
+            EXPECT_LE(place.left + control.width, clientSize(layout).width);
+            EXPECT_LE(place.top + control.height, clientSize(layout).height);
+            for (std::size_t other = row + 1; other < all.size(); ++other) {
+                const Place there = all[other].placeIn(layout);
+                EXPECT_FALSE(place.left < there.left + all[other].width &&
+                             there.left < place.left + control.width &&
+                             place.top < there.top + all[other].height &&
+                             there.top < place.top + control.height)
+                    << all[other].name;
+            }
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

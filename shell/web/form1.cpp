@@ -4,11 +4,13 @@
 #include "form1.h"
 
 #include "contrast.h"
+#include "page_markup.h"
 #include "text_fit.h"
 #include "web_text.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -23,57 +25,14 @@ using shell::Group;
 using shell::Input;
 using shell::Kind;
 
-// The font the page ships, the same in every browser, metric-compatible with
-// the window's own; the window's own where a character is missing from it.
-constexpr char kShippedFont[] = "Cijferwerf Sans";
-
-// Text stands this far inside the edge of a box or a button, as in the
-// desktop windows.
-constexpr int kTextPaddingPixels = 1;
-
-// The width of a control's edge: a sunken box or a button has one.
-int edgeWidth(const Group& group) {
-    return group.kind != Kind::Label && group.edge == Edge::Sunken ? 1 : 0;
-}
-
-// The browser's colours for the desktop's colour roles: CSS system colours,
-// which follow the light or dark scheme the user prefers.
-const char* systemColour(shell::ColourRole role) {
-    switch (role) {
-    case shell::ColourRole::WindowBackground:
-        return "Field";
-    case shell::ColourRole::WindowText:
-        return "FieldText";
-    case shell::ColourRole::ButtonFace:
-        return "ButtonFace";
-    case shell::ColourRole::ButtonText:
-        return "ButtonText";
-    case shell::ColourRole::MenuText:
-        return "CanvasText";
-    case shell::ColourRole::ActiveTitleBar:
-        return "Highlight";
-    case shell::ColourRole::DisabledText:
-        return "GrayText";
-    }
-    return "CanvasText";
-}
-
-std::string cssColour(shell::Rgb rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
-    return text;
-}
+using web::cssColour;
+using web::edgeWidth;
+using web::kTextPaddingPixels;
+using web::systemColour;
 
 std::string px(int pixels) { return std::to_string(pixels) + "px"; }
 
-std::string cssFont(double points, bool bold) {
-    char size[32];
-    std::snprintf(size, sizeof size, "%gpt", points);
-    return std::string(bold ? "bold " : "") + size + " \"" + kShippedFont + "\", " +
-           web::utf8(shell::kFontFace) + ", sans-serif";
-}
-
-std::string cssFont(const Group& group, double points) { return cssFont(points, group.bold); }
+std::string cssFont(const Group& group, double points) { return web::cssFont(points, group.bold); }
 
 // A control's row in the description.
 std::size_t rowOf(const shell::Control& control) {
@@ -160,70 +119,20 @@ val create(const val& document, const char* tag) {
     return document.call<val>("createElement", std::string(tag));
 }
 
-// A caption, each of its lines a block of its own, so that a caption written
-// down a button reads as the word it is ("ALLES"), to a screen reader and to
-// speech control alike.
-void setCaption(const val& document, val element, std::u16string_view caption) {
-    const std::vector<std::string> lines = linesOf(web::utf8(caption));
-    if (lines.size() == 1) {
-        element.set("textContent", lines.front());
-        return;
-    }
-    for (const std::string& line : lines) {
-        val block = create(document, "span");
-        block["style"].set("display", std::string("block"));
-        block.set("textContent", line);
-        element.call<void>("append", block);
-    }
-}
-
 // The pixels of a window's edges, paddings and frames at a resolution:
 // whole pixels, one at 100 %.
 int unitAt(int dotsPerInch) { return std::max(1, dotsPerInch / 96); }
 
-// A control's place and size, and its edge and padding, at the window's
-// resolution.
-std::string placeOf(const shell::Control& control, int dotsPerInch) {
-    const Group& group = *control.group;
-    const int unit = unitAt(dotsPerInch);
-    std::string css = "left:" + px(shell::pixels(control.left, dotsPerInch)) +
-                      ";top:" + px(shell::pixels(control.top, dotsPerInch)) +
-                      ";width:" + px(shell::pixels(control.width, dotsPerInch)) +
-                      ";height:" + px(shell::pixels(control.height, dotsPerInch)) + ";";
-    if (group.kind != Kind::Label)
-        css += "padding:0 " + px(kTextPaddingPixels * unit) +
-               ";border-width:" + px(edgeWidth(group) * unit) + ";";
-    return css;
-}
-
-// One control's element at its place, with its caption, limit, state and
-// spoken name.
-val createControl(const val& document, const shell::Control& control, int row, int dotsPerInch) {
-    const Group& group = *control.group;
-    val element = val::null();
-    switch (group.kind) {
+// The page's events of one control, handed to the program.
+void attach(val element, const shell::Control& control, int row) {
+    switch (control.group->kind) {
     case Kind::Label:
-        element = create(document, group.heading ? "h1" : "div");
-        setCaption(document, element, control.caption);
         break;
     case Kind::Button:
-        element = create(document, "button");
-        element.set("type", std::string("button"));
-        setCaption(document, element, control.caption);
         element.call<void>("addEventListener", std::string("click"),
                            handler("cijferwerfClick", row));
         break;
-    case Kind::TextBox: {
-        element = create(document, "input");
-        element.set("type", std::string("text"));
-        element.set("autocomplete", std::string("off"));
-        element.set("spellcheck", false);
-        element.call<void>("setAttribute", std::string("autocapitalize"), std::string("off"));
-        if (const std::size_t limit = exercise::maximumLength(*control.box); limit > 0)
-            element.set("maxLength", static_cast<int>(limit));
-        element.set("value", web::utf8(exercise::initialText(*control.box)));
-        element.set("readOnly", group.input == Input::ReadOnly);
-        element.set("disabled", group.input == Input::Disabled);
+    case Kind::TextBox:
         element.call<void>("addEventListener", std::string("input"),
                            handler("cijferwerfInput", row));
         if (control.keys == shell::Keys::Operand)
@@ -235,61 +144,32 @@ val createControl(const val& document, const shell::Control& control, int row, i
                 element.call<void>("addEventListener", std::string(event), handler(name, row));
         break;
     }
-    }
-    element.set("id", std::string(control.name));
-    // Tab indexes from 1, as the browser's Tab order counts them: 0 would
-    // put a control after all the others.
-    if (shell::takesFocus(group)) element.set("tabIndex", control.tabIndex + 1);
-    // A label's spoken name is its caption.
-    if (group.kind != Kind::Label)
-        element.call<void>("setAttribute", std::string("aria-label"),
-                           web::utf8(control.spokenName()));
-
-    // The control's place and looks, in one go.
-    std::string css =
-        "position:absolute;box-sizing:border-box;margin:0;overflow:hidden;white-space:pre;";
-    css += std::string("text-align:") +
-           (group.alignment == Alignment::Centre ? "center;" : "left;");
-    if (group.kind == Kind::Label)
-        css += "padding:0;line-height:normal;";
-    else
-        css += "border-style:solid;border-radius:0;";
-    element["style"].set("cssText", css + placeOf(control, dotsPerInch));
-    return element;
 }
 
 } // namespace
 
-Form1::Form1(const exercise::RegionalSettings& settings, val parent)
-    : Form1Events(settings), document_(val::global("document")), window_(parent),
+Form1::Form1(const exercise::RegionalSettings& settings, val window)
+    : Form1Events(settings), document_(val::global("document")), window_(window),
       dialog_(create(document_, "dialog")), dialogTitle_(create(document_, "h2")),
       dialogText_(create(document_, "p")), dialogIcon_(create(document_, "div")),
       focusStyle_(create(document_, "style")), spoken_(create(document_, "div")) {
     document_["head"].call<void>("append", focusStyle_);
+    dotsPerInch_ = pageDotsPerInch();
 
-    window_ = parent;
-    window_.set("id", std::string("Form1"));
-    val style = window_["style"];
-    style.set("position", std::string("relative"));
-    style.set("background", cssColour(shell::kLightGreen));
-    style.set("font", cssFont(shell::kWindowPoints, false));
-    dotsPerInch_ = fittingDotsPerInch();
-    placeWindow();
-
-    // The controls stand in the page in the description's order, from the
-    // heading down, which is the order a screen reader reads them in; Tab
-    // follows their tab indexes.
+    // The controls stand in the page as it came, written from the
+    // description; they keep what the pupil typed before the program ran.
     elements_.reserve(shell::controls().size());
     for (const shell::Control& control : shell::controls()) {
-        elements_.push_back(
-            createControl(document_, control, static_cast<int>(rowOf(control)), dotsPerInch_));
-        window_.call<void>("append", elements_.back());
+        elements_.push_back(document_.call<val>("getElementById", std::string(control.name)));
+        attach(elements_.back(), control, static_cast<int>(rowOf(control)));
     }
 
     // What a command did, told to the screen reader without moving the
     // focus and shown to no one.
     spoken_.set("id", std::string("spoken"));
-    spoken_.set("className", std::string("spoken-only"));
+    spoken_["style"].set("cssText", std::string("position:absolute;width:1px;height:1px;"
+                                                 "margin:-1px;padding:0;border:0;overflow:hidden;"
+                                                 "clip-path:inset(50%);white-space:nowrap"));
     spoken_.call<void>("setAttribute", std::string("role"), std::string("status"));
     spoken_.call<void>("setAttribute", std::string("aria-live"), std::string("polite"));
     spoken_.call<void>("setAttribute", std::string("aria-atomic"), std::string("true"));
@@ -382,6 +262,26 @@ void Form1::announce(std::u16string_view summary) {
 // Events
 
 void Form1::clicked(int row) { click(shell::controls()[static_cast<std::size_t>(row)].click); }
+
+// What the pupil clicked and where Enter was pressed before the program ran,
+// as the page kept it, carried out in that order, each once.
+void Form1::carryOutEarlyEvents() {
+    const val early = val::global("cijferwerfEarly");
+    if (early.typeOf().as<std::string>() != "function") return;
+    const val kept = early();
+    const int count = kept["length"].as<int>();
+    for (int index = 0; index < count; ++index) {
+        const std::string name = kept[index][0].as<std::string>();
+        const bool click = kept[index][1].as<std::string>() == "click";
+        for (const shell::Control& control : shell::controls()) {
+            if (control.name != name) continue;
+            if (click)
+                clicked(static_cast<int>(rowOf(control)));
+            else if (control.box)
+                Form1Events::keyPress(*control.box, 13);
+        }
+    }
+}
 
 // Every key that produces a character in an operand box is handed to its
 // handler before the box takes it, Backspace as 8; the key then goes on
@@ -525,55 +425,24 @@ void Form1::applyColours() {
 // ---------------------------------------------------------------------------
 // Scale
 
-// The window at the largest scale at which all of it fits the browser's
-// viewport, from 100 % to 300 %: on a tablet it fills the screen, on a large
-// screen it stops at three times its size, and on a phone held upright it
-// keeps its own size and the page scrolls. The scale is a resolution, as a
-// desktop window has one: every place and size in whole pixels.
-int Form1::fittingDotsPerInch() const {
-    const val root = document_["documentElement"];
-    const int width = root["clientWidth"].as<int>(), height = root["clientHeight"].as<int>();
-    const double fits = std::min(static_cast<double>(width) / shell::pixels(shell::kClientWidth),
-                                 static_cast<double>(height) / shell::pixels(shell::kClientHeight));
-    int dotsPerInch = std::clamp(static_cast<int>(96 * fits), 96, 3 * 96);
-    while (dotsPerInch > 96 && (shell::pixels(shell::kClientWidth, dotsPerInch) > width ||
-                                shell::pixels(shell::kClientHeight, dotsPerInch) > height))
-        --dotsPerInch;
-    return dotsPerInch;
-}
-
-// The window's size, and its place: at 100 % with a margin around it as
-// the page's style gives, at a larger scale in the middle of the viewport.
-void Form1::placeWindow() {
-    const int width = pixels(shell::kClientWidth), height = pixels(shell::kClientHeight);
-    window_["style"].set("width", px(width));
-    window_["style"].set("height", px(height));
-    const val root = document_["documentElement"];
-    const int left = (root["clientWidth"].as<int>() - width) / 2,
-              top = (root["clientHeight"].as<int>() - height) / 2;
-    val page = window_["parentElement"]["style"];
-    page.set("margin", std::string(dotsPerInch_ == 96 ? "" : "0"));
-    page.set("padding", dotsPerInch_ == 96 ? std::string()
-                                           : px(std::max(0, top)) + " 0 0 " + px(std::max(0, left)));
+// The resolution at which the page's style draws the window: the largest at
+// which it fits the viewport, wide or narrow, by the window's rule.
+int Form1::pageDotsPerInch() const {
+    const std::string dots =
+        val::global("getComputedStyle")(window_).call<std::string>("getPropertyValue",
+                                                                  std::string("--dpi"));
+    const int dotsPerInch = std::atoi(dots.c_str());
+    return dotsPerInch >= 96 ? dotsPerInch : 96;
 }
 
 int Form1::unit() const { return unitAt(dotsPerInch_); }
 
-void Form1::layOut() {
-    for (std::size_t row = 0; row < elements_.size(); ++row) {
-        val style = elements_[row]["style"];
-        style.set("cssText", style["cssText"].as<std::string>() +
-                                 placeOf(shell::controls()[row], dotsPerInch_));
-    }
-}
-
+// The page's style has placed the window anew; its texts are fitted and its
+// frames drawn at the new scale.
 void Form1::resized() {
-    const int dotsPerInch = fittingDotsPerInch();
-    const bool changed = dotsPerInch != dotsPerInch_;
+    const int dotsPerInch = pageDotsPerInch();
+    if (dotsPerInch == dotsPerInch_) return;
     dotsPerInch_ = dotsPerInch;
-    placeWindow();
-    if (!changed) return;
-    layOut();
     fitAll();
     applyColours();
 }

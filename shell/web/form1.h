@@ -18,8 +18,9 @@
 
 class Form1 final : public shell::Form1Events {
 public:
-    // Builds the window inside the page's element parent.
-    Form1(const exercise::RegionalSettings& settings, emscripten::val parent);
+    // Takes over the window that the page holds in its element window, with
+    // the controls written into it.
+    Form1(const exercise::RegionalSettings& settings, emscripten::val window);
 
     // Window operations
     [[nodiscard]] std::u16string text(exercise::Box box) const override;
@@ -30,6 +31,8 @@ public:
     // What the page's events bring, by the control's row in the
     // description.
     void clicked(int row);
+    // The clicks and Enter presses that the page kept until the program ran.
+    void carryOutEarlyEvents();
     // A key pressed in an operand box, its character, a text about to be
     // put in, and a keyboard's composition begun or ended; each event is the
     // browser's own.
@@ -44,8 +47,8 @@ public:
     void fitAll();
     // The colour scheme has changed: every colour is resolved again.
     void applyColours();
-    // The browser's viewport has changed, or the device turned: the window
-    // is drawn again at the largest scale at which it fits.
+    // The browser's viewport has changed, or the device turned: the page's
+    // style has drawn the window again at the largest scale at which it fits.
     void resized();
 
 protected:
@@ -54,9 +57,7 @@ protected:
 private:
     [[nodiscard]] emscripten::val box(exercise::Box box) const;
     void fit(std::size_t row);
-    void layOut();
-    void placeWindow();
-    [[nodiscard]] int fittingDotsPerInch() const;
+    [[nodiscard]] int pageDotsPerInch() const;
     // Pixels at the window's resolution, from twips.
     [[nodiscard]] int pixels(int twips) const { return shell::pixels(twips, dotsPerInch_); }
     // The pixels of an edge, a padding or a frame that are one at 100 %.

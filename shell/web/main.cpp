@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Cijferwerf developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program in the browser: the window in the page's element for it, the
-// page's events handed to it, and the service worker that keeps the page
-// for working offline. The page lives on after main returns.
+// The program in the browser: the window that the page holds, taken over,
+// the page's events handed to it, what the pupil did before it ran carried
+// out, and the service worker that keeps the page for working offline. The
+// page lives on after main returns.
 
 #include "form1.h"
 #include "regional_settings.h"
@@ -67,6 +68,8 @@ int main() {
     // A turned tablet, or a resized browser, fits the window anew.
     val::global("addEventListener")(std::string("resize"),
                                     val::module_property("cijferwerfResized"));
+
+    form->carryOutEarlyEvents();
 
     const val navigator = val::global("navigator");
     if (!navigator["serviceWorker"].isUndefined())

@@ -4,7 +4,8 @@
 // The window's description as the page's tests read it: one JSON object
 // with every control's name, place in CSS pixels at 100 % and in twips,
 // caption, spoken name, limit, state and tab index, and the window's own
-// size, title and colour.
+// size, title and colour; the window's size and each control's place in
+// twips in the narrow window too.
 
 #include "../web_text.h"
 #include "window_description.h"
@@ -56,9 +57,10 @@ std::string colourOf(const shell::Colour& colour) {
 int main() {
     std::printf(
         "{\"title\": %s, \"width\": %d, \"height\": %d, \"twips\": [%d, %d], "
-        "\"background\": %u, \"controls\": [\n",
+        "\"narrowTwips\": [%d, %d], \"background\": %u, \"controls\": [\n",
         quoted(shell::kWindowTitle).c_str(), shell::pixels(shell::kClientWidth),
         shell::pixels(shell::kClientHeight), shell::kClientWidth, shell::kClientHeight,
+        shell::kNarrowClientWidth, shell::kNarrowClientHeight,
         static_cast<unsigned>(shell::kLightGreen));
     const char* separator = "";
     for (const shell::Control& control : shell::controls()) {
@@ -67,13 +69,14 @@ int main() {
             control.box ? exercise::initialText(*control.box) : control.caption;
         std::printf(
             "%s  {\"name\": %s, \"kind\": \"%s\", \"left\": %d, \"top\": %d, \"width\": %d, "
-            "\"height\": %d, \"twips\": [%d, %d, %d, %d], \"text\": %s, \"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
+            "\"height\": %d, \"twips\": [%d, %d, %d, %d], \"narrow\": [%d, %d], \"text\": %s, \"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
             "\"takesFocus\": %s, \"points\": %g, \"bold\": %s, \"background\": %s, "
             "\"foreground\": %s, \"heading\": %s}",
             separator, quoted(control.name).c_str(), kindOf(*control.group),
             shell::pixels(control.left), shell::pixels(control.top), shell::pixels(control.width),
             shell::pixels(control.height), control.left, control.top, control.width,
-            control.height, quoted(text).c_str(),
+            control.height, control.placeIn(shell::Layout::Narrow).left,
+            control.placeIn(shell::Layout::Narrow).top, quoted(text).c_str(),
             quoted(control.spokenName()).c_str(), limit, control.tabIndex,
             shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
             control.group->bold ? "true" : "false", colourOf(control.group->background).c_str(),

@@ -91,6 +91,14 @@ class Site:
         self.root = Path(tempfile.mkdtemp(prefix="cijferwerf-site-"))
         self.folder = self.root / "rekenen"
         shutil.copytree(ARGUMENTS.site, self.folder)
+        # The page as it shows before any script runs, and one whose program
+        # starts only when startProgram() is called.
+        page = (self.folder / "index.html").read_text(encoding="utf-8")
+        start = "startProgram();"
+        assert start in page, "the page starts no program"
+        (self.folder / "still.html").write_text(re.sub(r"<script[^>]*>[\s\S]*?</script>", "", page),
+                                                encoding="utf-8")
+        (self.folder / "late.html").write_text(page.replace(start, ""), encoding="utf-8")
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
             self.port = probe.getsockname()[1]
@@ -182,11 +190,12 @@ def pixels(twips, dots_per_inch):
     return int(twips * dots_per_inch / 1440 + 0.5)
 
 
-def dots_per_inch(driver):
+def dots_per_inch(driver, layout="twips"):
     """The resolution at which the page drew the window: the one at which
-    the description's window has the size it shows."""
+    the description's window (its "twips" or "narrowTwips") has the size it
+    shows."""
     rect = driver.find_element(By.ID, "Form1").rect
-    width, height = DESCRIPTION["twips"]
+    width, height = DESCRIPTION[layout]
     for dpi in range(96, 3 * 96 + 1):
         if (pixels(width, dpi), pixels(height, dpi)) == (rect["width"], rect["height"]):
             return dpi
@@ -256,12 +265,22 @@ class PageTestCase(unittest.TestCase):
 
 class ControlsTest(PageTestCase):
     def test_every_control_at_its_place_with_its_text_limit_and_state(self):
+        # As the page came, before any script has run, and once the program
+        # has taken it over.
+        self.driver.get(self.site.url + "still.html")
+        self.check_controls()
+        open_page(self.driver, self.site.url)
+        self.check_controls()
+
+    def check_controls(self):
         self.assertEqual(self.driver.title, DESCRIPTION["title"])
         self.assertEqual(self.driver.execute_script("return document.documentElement.lang"), "nl")
         # One heading, the window's name; a fixed expectation, so that a
         # description that lost its heading cannot pass.
         self.assertEqual(self.driver.execute_script(
             "return [...document.querySelectorAll('h1')].map(h => h.textContent)"), ["CIJFERWERF"])
+        # The focus starts on ALLES, as in the desktop windows.
+        self.assertEqual(self.active(), "Command1")
         dpi = dots_per_inch(self.driver)
         for control in DESCRIPTION["controls"]:
             with self.subTest(control=control["name"]):
@@ -302,9 +321,8 @@ class ControlsTest(PageTestCase):
     def test_tab_and_shift_tab_follow_the_tab_order(self):
         order = [c["name"] for c in sorted(DESCRIPTION["controls"], key=lambda c: c["tabIndex"])
                  if c["takesFocus"]]
-        self.driver.execute_script("document.activeElement.blur()")
-        seen = []
-        for _ in order:
+        seen = [self.active()]
+        for _ in order[1:]:
             self.keys(Keys.TAB)
             seen.append(self.active())
         self.assertEqual(seen, order)
@@ -338,6 +356,25 @@ class ExercisesTest(PageTestCase):
         self.press("Command6")
         self.assertEqual([(self.shown(f"Text{n}"), self.value(f"Text{n}")) for n in range(12, 16)],
                          [(True, "")] * 4)
+
+    def test_an_enter_and_a_click_before_the_program_runs_are_carried_out_once(self):
+        self.driver.get(self.site.url + "late.html")
+        self.type_into("Text1", "6")
+        self.type_into("Text2", "3")
+        self.element("Text2").send_keys(Keys.ENTER)
+        self.press("Command1")
+        # Every text written into the sum's result box, from here on.
+        self.driver.execute_script("""
+            const box = document.getElementById('Text3');
+            const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+            window.written = [];
+            Object.defineProperty(box, 'value', {get() { return own.get.call(this); },
+                                                 set(text) { written.push(text); own.set.call(this, text); }});
+            startProgram();""")
+        WebDriverWait(self.driver, 20).until(
+            lambda d: d.execute_script("return document.documentElement.hasAttribute('data-ready')"))
+        self.assertEqual(self.driver.execute_script("return window.written"), ["9", "9"])
+        self.assertEqual([self.value(f"Text{n}") for n in (1, 2, 7)], ["6", "3", "6 + 3 = 9"])
 
     def test_enter_in_an_operand_box_computes_without_checking_answers(self):
         self.type_into("Text1", "8")
@@ -672,16 +709,32 @@ class ScreenSizeTest(PageTestCase):
             self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
         self.assertEqual(self.value("Text3"), "8")
 
-    def test_a_phone_upright_keeps_the_window_at_its_size_and_scrolls(self):
+    def test_a_phone_upright_shows_the_narrow_window_whole_at_its_width(self):
         skip_in("webkit", why="its window cannot be made as narrow as a phone's")
-        set_viewport(self.driver, 360, 640)
-        self.driver.refresh()
-        open_page(self.driver, self.site.url)
-        seen, width = self.driver.execute_script(
-            "return [document.documentElement.clientWidth, document.documentElement.scrollWidth]")
-        self.assertEqual(seen, 360)
-        self.assertGreater(width, seen)
-        self.assertEqual(self.element("Form1").rect["width"], DESCRIPTION["width"])
+        for width, height in ((360, 740), (390, 844), (320, 568)):
+            with self.subTest(phone=f"{width} x {height}"):
+                set_viewport(self.driver, width, height)
+                open_page(self.driver, self.site.url)
+                across, wide = self.driver.execute_script(
+                    "return [document.documentElement.clientWidth, document.documentElement.scrollWidth]")
+                self.assertEqual((across, wide), (width, width))
+                # The window fills the width, every control at its narrow
+                # place, on the screen both ways.
+                dpi = dots_per_inch(self.driver, "narrowTwips")
+                self.assertGreaterEqual(self.element("Form1").rect["width"], width - 5)
+                for control in DESCRIPTION["controls"]:
+                    seen = self.driver.execute_script("""
+                        const r = arguments[0].getBoundingClientRect(),
+                              window = document.getElementById('Form1').getBoundingClientRect();
+                        return [r.left - window.left, r.top - window.top, r.left, r.top, r.right, r.bottom,
+                                parseFloat(getComputedStyle(arguments[0]).fontSize)];""",
+                                                      self.element(control["name"]))
+                    self.assertEqual(seen[:2], [pixels(t, dpi) for t in control["narrow"]], control["name"])
+                    self.assertTrue(0 <= seen[2] and 0 <= seen[3] and seen[4] <= width and seen[5] <= height,
+                                    control["name"])
+                    if width == 360:
+                        self.assertGreaterEqual(seen[6], 12, control["name"])
+                self.assertEqual(captions_cut(self.driver), [])
 
 
 class OfflineTest(unittest.TestCase):
