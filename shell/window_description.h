@@ -214,6 +214,11 @@ struct Size {
 // The 26 controls, in the order of the description.
 [[nodiscard]] std::span<const Control> controls();
 
+// A control's row in the description, from 0.
+[[nodiscard]] inline std::size_t rowOf(const Control& control) {
+    return static_cast<std::size_t>(&control - controls().data());
+}
+
 // The 26 controls by tab index: the order in which Tab moves the focus over
 // those that take it, and the order in which a window makes its controls.
 [[nodiscard]] std::span<const Control* const> tabOrder();

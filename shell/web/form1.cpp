@@ -34,11 +34,6 @@ std::string px(int pixels) { return std::to_string(pixels) + "px"; }
 
 std::string cssFont(const Group& group, double points) { return web::cssFont(points, group.bold); }
 
-// A control's row in the description.
-std::size_t rowOf(const shell::Control& control) {
-    return static_cast<std::size_t>(&control - shell::controls().data());
-}
-
 // A colour as the page paints it now: a CSS colour resolved by the browser
 // through a probe element, which inherits the page's colour scheme. A
 // translucent one (some engines give system colours an alpha) is measured
@@ -161,7 +156,7 @@ Form1::Form1(const exercise::RegionalSettings& settings, val window)
     elements_.reserve(shell::controls().size());
     for (const shell::Control& control : shell::controls()) {
         elements_.push_back(document_.call<val>("getElementById", std::string(control.name)));
-        attach(elements_.back(), control, static_cast<int>(rowOf(control)));
+        attach(elements_.back(), control, static_cast<int>(shell::rowOf(control)));
     }
 
     // What a command did, told to the screen reader without moving the
@@ -217,7 +212,7 @@ Form1::Form1(const exercise::RegionalSettings& settings, val window)
 // ---------------------------------------------------------------------------
 // Window operations
 
-val Form1::box(Box which) const { return elements_[rowOf(shell::controlOf(which))]; }
+val Form1::box(Box which) const { return elements_[shell::rowOf(shell::controlOf(which))]; }
 
 std::u16string Form1::text(Box which) const {
     return web::utf16(box(which)["value"].as<std::wstring>());
@@ -231,7 +226,7 @@ void Form1::setText(Box which, std::u16string_view text) {
     val element = box(which);
     element.set("value", web::wide(text));
     element.set("scrollLeft", 0);
-    fit(rowOf(shell::controlOf(which)));
+    fit(shell::rowOf(shell::controlOf(which)));
 }
 
 // A hidden box keeps its place and its text, and takes no focus.
@@ -276,7 +271,7 @@ void Form1::carryOutEarlyEvents() {
         for (const shell::Control& control : shell::controls()) {
             if (control.name != name) continue;
             if (click)
-                clicked(static_cast<int>(rowOf(control)));
+                clicked(static_cast<int>(shell::rowOf(control)));
             else if (control.box)
                 Form1Events::keyPress(*control.box, 13);
         }

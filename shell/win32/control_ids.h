@@ -27,7 +27,7 @@ inline constexpr int kAnnouncerId = 99;
 }
 
 [[nodiscard]] inline int controlId(const Control& control) {
-    return controlId(static_cast<std::size_t>(&control - controls().data()));
+    return controlId(shell::rowOf(control));
 }
 
 // The control of a number, or none.
