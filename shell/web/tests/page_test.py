@@ -686,7 +686,10 @@ class ScreenSizeTest(PageTestCase):
                 return [r.left, r.top, r.right, r.bottom, root.clientWidth, root.clientHeight];""")
             left, top, right, bottom, across, down = seen
             inside = min(left, top) >= 0 and right <= across and bottom <= down
-            return inside and min(across - (right - left), down - (bottom - top)) <= 5 or seen
+            # In the middle both ways: as much room on either side.
+            centred = abs(left - (across - right)) <= 2 and abs(top - (down - bottom)) <= 2
+            return inside and centred and min(across - (right - left), down - (bottom - top)) <= 5 \
+                or seen
 
         # The browser may take a moment to give the page its new viewport.
         with contextlib.suppress(TimeoutException):
