@@ -422,6 +422,24 @@ class ExercisesTest(PageTestCase):
         self.assertEqual(self.value("Text3"), "11")
         self.assertIsNone(self.message())
 
+    def test_a_pasted_text_with_a_line_break_is_kept_and_computes_nothing(self):
+        skip_in("webkit", "firefox", why=NO_DEVTOOLS)
+        send = self.driver.execute_cdp_cmd
+        self.type_into("Text1", "8")
+        self.type_into("Text2", "3")
+        self.element("Text2").send_keys(Keys.ENTER)
+        send("Browser.grantPermissions", {"permissions": ["clipboardReadWrite",
+                                                          "clipboardSanitizedWrite"]})
+        self.driver.execute_async_script(
+            "navigator.clipboard.writeText('5\\n').then(arguments[0], arguments[0])")
+        self.element("Text1").send_keys(Keys.BACKSPACE)
+        for kind in ("keyDown", "keyUp"):
+            send("Input.dispatchKeyEvent", {"type": kind, "key": "v", "code": "KeyV",
+                                            "windowsVirtualKeyCode": 86, "modifiers": 2,
+                                            "commands": ["paste"] if kind == "keyDown" else []})
+        self.assertEqual(self.value("Text1"), "5")
+        self.assertEqual([self.value("Text3"), self.value("Text7")], ["11", "8 + 3 = 11"])
+
     def test_long_results_and_typed_answers_show_whole(self):
         self.type_into("Text1", "9999")
         self.type_into("Text2", "-999")
