@@ -5,6 +5,7 @@
 // (QT_SCALE_FACTOR): what each caption, result and typed answer paints.
 #include "contrast.h"
 #include "form1.h"
+#include "tests/ink.h"
 #include "tests/stacked_caption.h"
 #include "window_description.h"
 #include "window_testing.h"
@@ -17,28 +18,14 @@
 
 namespace {
 
-// The first and last column, and row, in which something stands out from
-// the background; where none is given, from each row's first pixel, for a
-// face that a style shades from row to row.
-struct Ink {
-    int left = 0, right = -1, top = 0, bottom = -1;
-    [[nodiscard]] int width() const { return right - left + 1; }
-    [[nodiscard]] int rows() const { return bottom - top + 1; }
-};
+using shell::testing::Ink;
 
 Ink inkOf(const QImage& image, const QRect& inside, const QColor& background = {}) {
-    Ink ink{image.width(), -1, image.height(), -1};
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            if (const QRgb against =
-                    background.isValid() ? background.rgb() : image.pixel(inside.left(), y);
-                shell::contrastRatio(image.pixel(x, y) & 0xFFFFFF, against & 0xFFFFFF) > 1.3) {
-                ink.left = std::min(ink.left, x);
-                ink.right = std::max(ink.right, x);
-                ink.top = std::min(ink.top, y);
-                ink.bottom = std::max(ink.bottom, y);
-            }
-    return ink;
+    return shell::testing::inkIn(
+        inside.left(), inside.top(), inside.right(), inside.bottom(),
+        [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; },
+        background.isValid() ? std::optional<shell::Rgb>(background.rgb() & 0xFFFFFF)
+                             : std::nullopt);
 }
 
 // The ink of a whole text on one line, drawn apart in the given font at the

@@ -21,6 +21,7 @@
 #include "exercise/window.h"
 #include "form_events.h"
 #include "spoken_summary.h"
+#include "tests/ink.h"
 #include "tests/stacked_caption.h"
 #include "text_fit.h"
 #include "window_description.h"
@@ -671,23 +672,15 @@ shell::Rgb rgbOf(COLORREF colour) {
 
 // The extent of what is painted in anything but the background: the colour
 // at the start of each row, where a caption in the middle leaves it, and
-// which a button's face may shade from row to row.
-struct Ink {
-    int width = 0, rows = 0, left = 0;
-    int advance = 0; // of a text drawn apart: how far it moves the pen
+// which a button's face may shade from row to row; and, of a text drawn
+// apart, how far it moves the pen.
+struct Ink : shell::testing::Ink {
+    int advance = 0;
 };
 
 Ink inkOf(const Picture& picture) {
-    int left = picture.width, right = -1, top = picture.height, bottom = -1;
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x)
-            if (shell::contrastRatio(picture.at(x, y), picture.at(0, y)) > 1.2) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    return {right - left + 1, bottom - top + 1, left};
+    return {shell::testing::inkIn(0, 0, picture.width - 1, picture.height - 1,
+                                  [&](int x, int y) { return picture.at(x, y); })};
 }
 
 // The ink of a whole caption on one line, drawn apart in the window's face
@@ -709,7 +702,8 @@ Ink wholeCaptionInk(const std::wstring& caption, int pixels, bool bold) {
     Ink ink = inkOf(canvas.picture());
     SelectObject(canvas.dc(), before);
     DeleteObject(font);
-    ink.left -= 10;
+    ink.left -= 10; // from where the pen started
+    ink.right -= 10;
     ink.advance = extent.cx;
     return ink;
 }
@@ -724,7 +718,7 @@ bool paintsWhole(const Ink& painted, const std::wstring& text, const shell::Grou
     const int own = static_cast<int>(std::lround(group.points * dpi / 72.0));
     for (int pixels = smallest; pixels <= own; ++pixels) {
         const Ink drawn = wholeCaptionInk(text, pixels, group.bold);
-        if (std::abs(drawn.rows - painted.rows) <= 1 && std::abs(drawn.width - painted.width) <= 2)
+        if (std::abs(drawn.rows() - painted.rows()) <= 1 && std::abs(drawn.width() - painted.width()) <= 2)
             return true;
     }
     return false;
@@ -778,10 +772,10 @@ void resultsShowWhole(const Program& program) {
         const Ink whole = ink(typed, points, group.bold);
         const Ink painted = inkOf(capture(program, program.box(box)));
         const int left = format.left + (room - whole.advance) / 2 + whole.left;
-        check(std::abs(painted.left - left) <= 1 && std::abs(painted.width - whole.width) <= 1,
+        check(std::abs(painted.left - left) <= 1 && std::abs(painted.width() - whole.width()) <= 1,
               narrow(typed) + " typed shows whole at " + std::to_string(points) + " pt: ink from " +
-                  std::to_string(painted.left) + ", " + std::to_string(painted.width) +
-                  " wide, not " + std::to_string(left) + ", " + std::to_string(whole.width));
+                  std::to_string(painted.left) + ", " + std::to_string(painted.width()) +
+                  " wide, not " + std::to_string(left) + ", " + std::to_string(whole.width()));
     }
 }
 
@@ -825,7 +819,7 @@ void captionsShowWhole(const Program& program) {
         }
         if (const auto lines = std::count(control.caption.begin(), control.caption.end(), u'\n');
             lines > 0) {
-            const int rows = inkOf(shown).rows;
+            const int rows = inkOf(shown).rows();
             check(rows >= shell::testing::leastStackedCaptionRows(ownPixels,
                                                                   static_cast<int>(lines) + 1),
                   name + " caption " + std::to_string(rows) + " pixels tall at " +
@@ -834,14 +828,14 @@ void captionsShowWhole(const Program& program) {
         }
         const Ink painted = inkOf(shown);
         check(paintsWhole(painted, wide(control.caption), group, dpi),
-              name + " paints its whole caption: ink of " + std::to_string(painted.width) + " by " +
-                  std::to_string(painted.rows) + " pixels at " + std::to_string(dpi) +
+              name + " paints its whole caption: ink of " + std::to_string(painted.width()) + " by " +
+                  std::to_string(painted.rows()) + " pixels at " + std::to_string(dpi) +
                   " dots per inch");
         const bool capitals = std::none_of(control.caption.begin(), control.caption.end(),
                                            [](char16_t c) { return c >= u'a' || c == u'('; });
         if (capitals)
-            check(painted.rows >= static_cast<int>(0.6 * ownPixels),
-                  name + " caption " + std::to_string(painted.rows) + " pixels tall at " +
+            check(painted.rows() >= static_cast<int>(0.6 * ownPixels),
+                  name + " caption " + std::to_string(painted.rows()) + " pixels tall at " +
                       std::to_string(dpi) + " dots per inch");
     }
 }
