@@ -4,6 +4,7 @@
 // The exercises end to end in the real window: real clicks and key presses,
 // every message box closed as a pupil would.
 #include "form1.h"
+#include "tests/exercise_table.h"
 #include "window_testing.h"
 
 #include <QLineEdit>
@@ -38,6 +39,18 @@ private:
         QTest::keyClicks(box(number), text);
     }
     void click(int number) { QTest::mouseClick(button(number), Qt::LeftButton); }
+    // The button whose click goes where the description says.
+    void click(shell::Click which) {
+        for (const shell::Control& control : shell::controls())
+            if (control.click == which)
+                QTest::mouseClick(form_->findChild<QPushButton*>(fromUtf16(
+                                      std::u16string(control.name.begin(), control.name.end()))),
+                                  Qt::LeftButton);
+    }
+    static QString fromUtf16(std::u16string_view text) {
+        return QString(reinterpret_cast<const QChar*>(text.data()),
+                       static_cast<qsizetype>(text.size()));
+    }
 
 private slots:
     void init() { closer_ = std::make_unique<MessageBoxCloser>(); }
@@ -46,126 +59,34 @@ private slots:
         closer_.reset();
     }
 
-    void sumButton() {
-        open(english_);
-        type(1, "1.5");
-        type(2, "1");
-        type(12, "2.5");
-        click(2);
-        QCOMPARE(text(3), "2.5");
-        QCOMPARE(text(7), "1.5 + 1 = 2.5");
-        QVERIFY(box(12)->isHidden());
+    // Each exercise of the shared table, typed, clicked and pressed as a
+    // pupil does.
+    void exercises_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t row = 0; row < std::size(shell::testing::kExercises); ++row)
+            QTest::newRow(shell::testing::kExercises[row].name) << static_cast<int>(row);
     }
-
-    void differenceButton() {
-        open(english_);
-        type(1, "3");
-        type(2, "8");
-        type(13, "4");
-        click(3);
-        QCOMPARE(text(4), "5");
-        QCOMPARE(text(8), "8 - 3 = 5");
-        QVERIFY(box(13)->isVisible());
-    }
-
-    void productButton() {
-        open(english_);
-        type(1, "12");
-        type(2, "12");
-        type(14, "144");
-        click(4);
-        QCOMPARE(text(5), "144");
-        QCOMPARE(text(9), "12 x 12 = 144");
-        QVERIFY(box(14)->isHidden());
-    }
-
-    void quotientButton() {
-        open(english_);
-        type(1, "1");
-        type(2, "3");
-        type(15, "0.333");
-        click(5);
-        QCOMPARE(text(6), "0.33333333");
-        QCOMPARE(text(10), "1 : 3 = 0.33333333");
-        QCOMPARE(text(11), " ");
-        QVERIFY(box(15)->isVisible());
-        type(2, "0");
-        click(5);
-        QCOMPARE(text(6), "Error");
-        QCOMPARE(text(11), "Delen door nul is niet mogelijk");
-        QCOMPARE(text(10), "1 : 0 = Error");
-    }
-
-    // ALLES pressed from the keyboard, as a keyboard user does.
-    void allButtonByKeyboard() {
-        open(english_);
-        type(1, "8");
-        type(2, "3");
-        type(12, "11");
-        type(13, "5");
-        type(14, "23");
-        button(1)->setFocus();
-        QTest::keyClick(button(1), Qt::Key_Space);
-        QCOMPARE(text(3), "11");
-        QCOMPARE(text(4), "5");
-        QCOMPARE(text(5), "24");
-        QCOMPARE(text(6), "2.66666667");
-        QCOMPARE(text(10), "8 : 3 = 2.66666667");
-        QVERIFY(box(12)->isHidden());
-        QVERIFY(box(13)->isHidden());
-        QVERIFY(box(14)->isVisible());
-        QVERIFY(box(15)->isVisible());
-        QVERIFY(closer_->seen().isEmpty());
-    }
-
-    void enterInEitherOperandBox_data() {
-        QTest::addColumn<int>("operand");
-        QTest::addColumn<Qt::Key>("key");
-        QTest::newRow("Return in the first") << 1 << Qt::Key_Return;
-        QTest::newRow("keypad Enter in the second") << 2 << Qt::Key_Enter;
-    }
-    void enterInEitherOperandBox() {
-        QFETCH(int, operand);
-        QFETCH(Qt::Key, key);
-        open(english_);
-        type(1, "3");
-        type(2, "8");
-        type(13, "-5");
-        QTest::keyClick(box(operand), key,
-                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(text(4), "-5");
-        QCOMPARE(text(8), "3 - 8 = -5");
-        QCOMPARE(text(6), "0.375");
-        QVERIFY2(box(13)->isVisible(), "Enter checks no answers");
-        QCOMPARE(text(operand), operand == 1 ? "3" : "8");
-    }
-
-    void noNumberAsksForOne() {
-        open(english_);
-        type(1, "7");
-        click(2);
-        QTest::keyClick(box(1), Qt::Key_Return);
-        QCOMPARE(closer_->seen().size(), 2);
-        for (const auto& seen : closer_->seen()) {
-            QCOMPARE(seen.icon, QMessageBox::Critical);
-            QCOMPARE(seen.title, "LET OP !");
-            QCOMPARE(seen.text, "Geef een getal");
-        }
-        QCOMPARE(text(3), "+");
-        QCOMPARE(text(7), "");
-    }
-
-    // With English settings 0,5 is five by the regional settings and 0 to
-    // the point reader: no number to compute with.
-    void aNumberThePointReaderCannotReadWholeAsksForOne() {
-        open(english_);
-        type(1, "7");
-        type(2, "0,5");
-        click(5);
-        QCOMPARE(closer_->seen().size(), 1);
-        QCOMPARE(closer_->seen().front().text, "Geef een getal");
-        QCOMPARE(text(6), ":");
-        QCOMPARE(text(11), "");
+    void exercises() {
+        QFETCH(int, row);
+        const shell::testing::Exercise& exercise =
+            shell::testing::kExercises[static_cast<std::size_t>(row)];
+        open(exercise.dutch ? static_cast<const exercise::RegionalSettings&>(dutch_) : english_);
+        type(1, fromUtf16(exercise.first));
+        type(2, fromUtf16(exercise.second));
+        for (int answer = 0; answer < 4; ++answer)
+            type(12 + answer, fromUtf16(exercise.answers[static_cast<std::size_t>(answer)]));
+        if (exercise.click == shell::Click::None)
+            QTest::keyClick(box(static_cast<int>(exercise.enterIn)), Qt::Key_Return);
+        else
+            click(exercise.click);
+        QTRY_COMPARE(closer_->seen().size(), exercise.message.empty() ? 0 : 1);
+        if (!exercise.message.empty())
+            QCOMPARE(closer_->seen().front().text, fromUtf16(exercise.message));
+        for (int number = 3; number <= 11; ++number)
+            QCOMPARE(text(number), fromUtf16(exercise.shown[static_cast<std::size_t>(number - 3)]));
+        for (int answer = 0; answer < 4; ++answer)
+            QCOMPARE(box(12 + answer)->isVisible(),
+                     exercise.answersShown[static_cast<std::size_t>(answer)]);
     }
 
     // No text a pupil can type reaches the arithmetic fault; one put into
@@ -192,23 +113,6 @@ private slots:
         QCOMPARE(closer_->seen().size(), 1);
         QCOMPARE(text(6), "0");
         QCOMPARE(text(10), "0 : 2 = 0");
-    }
-
-    void dutchSettingsWriteAComma() {
-        open(dutch_);
-        type(1, "1.5");
-        type(2, "0,5");
-        type(12, "2,5");
-        type(13, "1");
-        click(1);
-        QCOMPARE(text(3), "2");
-        QCOMPARE(text(4), "1");
-        QCOMPARE(text(5), "0,75");
-        QCOMPARE(text(6), "3");
-        QCOMPARE(text(7), "1.5 + 0,5 = 2");
-        QVERIFY2(box(12)->isVisible(), "2,5 is not 2");
-        QVERIFY(box(13)->isHidden());
-        QVERIFY(closer_->seen().isEmpty());
     }
 
     void resetBringsBackHiddenAnswersWithTheirTexts() {
