@@ -8,6 +8,7 @@
 // twips in the narrow window too.
 
 #include "../web_text.h"
+#include "tests/exercise_table.h"
 #include "window_description.h"
 
 #include <cstdio>
@@ -81,6 +82,31 @@ int main() {
             shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
             control.group->bold ? "true" : "false", colourOf(control.group->background).c_str(),
             colourOf(control.group->foreground).c_str(), control.group->heading ? "true" : "false");
+        separator = ",\n";
+    }
+    // The exercises that every window's test runs through its window.
+    std::printf("\n], \"exercises\": [\n");
+    separator = "";
+    for (const shell::testing::Exercise& exercise : shell::testing::kExercises) {
+        std::string click = "null";
+        for (const shell::Control& control : shell::controls())
+            if (exercise.click != shell::Click::None && control.click == exercise.click)
+                click = quoted(control.name);
+        std::string answers, shown, answersShown;
+        for (const std::u16string_view answer : exercise.answers)
+            answers += (answers.empty() ? "" : ", ") + quoted(answer);
+        for (const std::u16string_view text : exercise.shown)
+            shown += (shown.empty() ? "" : ", ") + quoted(text);
+        for (const bool visible : exercise.answersShown)
+            answersShown += std::string(answersShown.empty() ? "" : ", ") + (visible ? "true" : "false");
+        std::printf("%s  {\"name\": %s, \"dutch\": %s, \"first\": %s, \"second\": %s, "
+                    "\"answers\": [%s], \"click\": %s, \"enterIn\": \"Text%d\", "
+                    "\"message\": %s, \"shown\": [%s], \"answersShown\": [%s]}",
+                    separator, quoted(std::string_view(exercise.name)).c_str(),
+                    exercise.dutch ? "true" : "false", quoted(exercise.first).c_str(),
+                    quoted(exercise.second).c_str(), answers.c_str(), click.c_str(),
+                    static_cast<int>(exercise.enterIn), quoted(exercise.message).c_str(),
+                    shown.c_str(), answersShown.c_str());
         separator = ",\n";
     }
     std::printf("\n]}\n");
