@@ -34,10 +34,18 @@ void resized(val) { form->resized(); }
 
 // The program takes the window over once the page holds all of it and has
 // drawn it: the first paint does not wait for the program, which is
-// compiled meanwhile.
+// compiled meanwhile. A window drawn before the program came is taken over
+// at once; otherwise just after the next frame.
 void start(val);
 void drawn(val) { val::global("setTimeout")(val::module_property("cijferwerfStart"), 0, val::null()); }
-void whole(val) { val::global("requestAnimationFrame")(val::module_property("cijferwerfDrawn")); }
+void whole(val) {
+    const val painted = val::global("performance").call<val>(
+        "getEntriesByName", std::string("first-contentful-paint"));
+    if (painted["length"].as<int>() > 0)
+        start(val::undefined());
+    else
+        val::global("requestAnimationFrame")(val::module_property("cijferwerfDrawn"));
+}
 
 } // namespace
 
