@@ -204,9 +204,6 @@ Form1::Form1(const exercise::RegionalSettings& settings, val window)
     alert.call<void>("append", dialogTitle_, body);
     dialog_.call<void>("append", alert, form);
     document_["body"].call<void>("append", dialog_);
-
-    applyColours();
-    fitAll();
 }
 
 // ---------------------------------------------------------------------------

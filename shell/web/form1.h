@@ -19,7 +19,9 @@
 class Form1 final : public shell::Form1Events {
 public:
     // Takes over the window that the page holds in its element window, with
-    // the controls written into it.
+    // the controls written into it: each control answers the page's events
+    // from here on. Its colours and its texts' sizes are the page's until
+    // applyColours and fitAll.
     Form1(const exercise::RegionalSettings& settings, emscripten::val window);
 
     // Window operations

@@ -32,6 +32,21 @@ void fontsLoaded(val) { form->fitAll(); }
 void schemeChanged(val) { form->applyColours(); }
 void resized(val) { form->resized(); }
 
+// The program takes the window over once the page holds all of it and has
+// drawn it: the first paint does not wait for the program, which is
+// compiled meanwhile. A window drawn before the program came is taken over
+// at once; otherwise just after the next frame.
+void start(val);
+void drawn(val) { val::global("setTimeout")(val::module_property("cijferwerfStart"), 0, val::null()); }
+void whole(val) {
+    const val painted = val::global("performance").call<val>(
+        "getEntriesByName", std::string("first-contentful-paint"));
+    if (painted["length"].as<int>() > 0)
+        start(val::undefined());
+    else
+        val::global("requestAnimationFrame")(val::module_property("cijferwerfDrawn"));
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(cijferwerf) {
@@ -45,13 +60,25 @@ EMSCRIPTEN_BINDINGS(cijferwerf) {
     emscripten::function("cijferwerfFontsLoaded", &fontsLoaded);
     emscripten::function("cijferwerfSchemeChanged", &schemeChanged);
     emscripten::function("cijferwerfResized", &resized);
+    emscripten::function("cijferwerfWhole", &whole);
+    emscripten::function("cijferwerfDrawn", &drawn);
+    emscripten::function("cijferwerfStart", &start);
 }
 
-int main() {
+namespace {
+
+void start(val) {
     static const SystemRegionalSettings settings;
     const val document = val::global("document");
     form = std::make_unique<Form1>(settings,
                                    document.call<val>("getElementById", std::string("Form1")));
+
+    // What the pupil did before the program ran comes first, as soon as the
+    // controls answer; the texts are fitted and the colours resolved after
+    // it, and the window looks the same as when they come first.
+    form->carryOutEarlyEvents();
+    form->applyColours();
+    form->fitAll();
 
     // Texts are measured again once the shipped font has come, and colours
     // resolved again when the user's colour scheme changes.
@@ -69,12 +96,21 @@ int main() {
     val::global("addEventListener")(std::string("resize"),
                                     val::module_property("cijferwerfResized"));
 
-    form->carryOutEarlyEvents();
-
     const val navigator = val::global("navigator");
     if (!navigator["serviceWorker"].isUndefined())
         navigator["serviceWorker"].call<val>("register", std::string("sw.js"));
     document["documentElement"].call<void>("setAttribute", std::string("data-ready"),
                                            std::string(""));
+}
+
+} // namespace
+
+int main() {
+    const val document = val::global("document");
+    if (document["readyState"].as<std::string>() == "loading")
+        document.call<void>("addEventListener", std::string("DOMContentLoaded"),
+                            val::module_property("cijferwerfWhole"));
+    else
+        whole(val::undefined());
     return 0;
 }

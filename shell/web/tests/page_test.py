@@ -26,6 +26,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
 from pathlib import Path
 
@@ -81,6 +82,16 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
             self.asked.append(self.path)
         return super().send_head()
 
+    def copyfile(self, source, target):
+        """slow.html: the second half of the window 1.5 s after the first, long after the program."""
+        if not self.path.endswith("/slow.html"):
+            return super().copyfile(source, target)
+        page = source.read()
+        half = page.index(b'<input id="Text7"')
+        target.write(page[:half])
+        time.sleep(1.5)
+        target.write(page[half:])
+
 
 class Site:
     """A copy of the site in a sub-folder of a server on one port of
@@ -99,6 +110,7 @@ class Site:
         (self.folder / "still.html").write_text(re.sub(r"<script[^>]*>[\s\S]*?</script>", "", page),
                                                 encoding="utf-8")
         (self.folder / "late.html").write_text(page.replace(start, ""), encoding="utf-8")
+        (self.folder / "slow.html").write_text(page, encoding="utf-8")
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
             self.port = probe.getsockname()[1]
@@ -375,6 +387,13 @@ class ExercisesTest(PageTestCase):
             lambda d: d.execute_script("return document.documentElement.hasAttribute('data-ready')"))
         self.assertEqual(self.driver.execute_script("return window.written"), ["9", "9"])
         self.assertEqual([self.value(f"Text{n}") for n in (1, 2, 7)], ["6", "3", "6 + 3 = 9"])
+
+    def test_a_program_come_before_the_rest_of_the_page_waits_for_the_window(self):
+        open_page(self.driver, self.site.url + "slow.html")
+        self.type_into("Text1", "6")
+        self.type_into("Text2", "3")
+        self.press("Command1")
+        self.assertEqual(self.value("Text3"), "9")
 
     def test_a_tablet_keyboards_enter_is_heard_in_each_form_once_the_text_is_composed(self):
         # Such a keyboard sends each key as a key "Unidentified" (code 229),
