@@ -99,6 +99,16 @@ class Desktop:
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "120", *keys], env=self.env, check=True)
 
+    def quiet(self, seconds=1.5, longest=30):
+        """Waits until Orca has said nothing new for the seconds given, so
+        that what comes next is not queued behind what it is saying."""
+        deadline = time.time() + longest
+        count, since = len(self.said()), time.time()
+        while time.time() - since < seconds and time.time() < deadline:
+            time.sleep(0.1)
+            if len(self.said()) != count:
+                count, since = len(self.said()), time.time()
+
     def hear(self, action, expected, seconds=3.0):
         """What Orca says within the seconds after the action, once it says
         everything expected, or all it said when it does not."""
@@ -194,9 +204,10 @@ def main():
             browser.get("http://127.0.0.1:%d/" % server.server_port)
             app = application({"chromium"})
         control(app, "alles")
-        time.sleep(3)
         if kind == "page":
+            time.sleep(2)
             desktop.key("ctrl")  # ends the reading of the page that Orca starts
+        desktop.quiet()
 
         def fill(**boxes):
             if kind == "page":
@@ -215,7 +226,7 @@ def main():
                     "css selector", '[aria-label="%s"]' % name))
             else:
                 control(app, name).queryComponent().grabFocus()
-            time.sleep(1.5)
+            desktop.quiet()
             return lambda: desktop.key("space")
 
         fill(getal_1="7", getal_2="5", antwoord_som="12", antwoord_verschil="3",
@@ -228,7 +239,7 @@ def main():
         message = ["LET OP !", "Geef een getal"]
         expect("no number", desktop.hear(press("som"), message), message)
         desktop.key("Return")
-        time.sleep(1)
+        desktop.quiet()
 
         fill(getal_1="7", getal_2="0")
         notice = ["7 gedeeld door 0 is Error", "Delen door nul is niet mogelijk"]
