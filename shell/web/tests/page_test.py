@@ -751,9 +751,12 @@ class ScreenSizeTest(PageTestCase):
             return inside and centred and min(across - (right - left), down - (bottom - top)) <= 5 \
                 or seen
 
-        # The browser may take a moment to give the page its new viewport.
+        # The browser may take a moment to give the page its new viewport,
+        # which its style fits at once, and the program a moment more to fit
+        # the captions anew.
         with contextlib.suppress(TimeoutException):
-            WebDriverWait(self.driver, 10).until(lambda d: fitted(d) is True)
+            WebDriverWait(self.driver, 10).until(
+                lambda d: fitted(d) is True and captions_cut(d) == [])
         self.assertIs(fitted(self.driver), True)
         self.assertEqual(captions_cut(self.driver), [])
 
