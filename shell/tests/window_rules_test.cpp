@@ -198,6 +198,87 @@ TEST(Layouts, EveryControlInsideTheWindowAndNoneOverAnother) {
     }
 }
 
+// The window's table as the design has it: each control's place and size
+// in twips, its caption, spoken name and font; the tab order over the
+// controls that take the focus; the window's own size. Every window is
+// checked against the table; the table once, here, against these numbers.
+TEST(Description, HoldsTheDesignsControls) {
+    struct Row {
+        const char* name;
+        int left, top, width, height;
+        std::u16string_view caption, spoken;
+        double points;
+        bool bold;
+    };
+    const Row rows[] = {
+        {"Label3", 120, 120, 2745, 285, u"CIJFERWERF", u"CIJFERWERF", 12, true},
+        {"Label8", 120, 480, 3585, 210, u"Kies twee getallen en vul de juiste antwoorden in",
+         u"Kies twee getallen en vul de juiste antwoorden in", 8.25, false},
+        {"Label7", 120, 720, 2745, 210, u"(decimale getallen met punt intoetsen)",
+         u"(decimale getallen met punt intoetsen)", 8.25, false},
+        {"Label1", 600, 1080, 615, 360, u"getal 1", u"getal 1", 9.75, false},
+        {"Text1", 1320, 1080, 1000, 315, u"", u"getal 1", 8.25, false},
+        {"Label2", 2760, 1080, 615, 360, u"getal 2", u"getal 2", 9.75, false},
+        {"Text2", 3480, 1080, 1000, 315, u"", u"getal 2", 8.25, false},
+        {"Command1", 120, 1920, 315, 1785, u"A\nL\nL\nE\nS", u"alles", 9.75, true},
+        {"Command2", 480, 1920, 1200, 350, u"SOM", u"som", 9.75, true},
+        {"Text12", 1800, 1920, 1000, 360, u"", u"antwoord som", 9.75, true},
+        {"Text3", 2880, 1920, 1000, 350, u"", u"uitkomst som", 12, true},
+        {"Text7", 3960, 1920, 2715, 350, u"", u"berekening som", 8.25, false},
+        {"Command3", 480, 2400, 1200, 350, u"VERSCHIL", u"verschil", 9.75, true},
+        {"Text13", 1800, 2400, 1000, 360, u"", u"antwoord verschil", 9.75, true},
+        {"Text4", 2880, 2400, 1000, 350, u"", u"uitkomst verschil", 12, true},
+        {"Text8", 3960, 2400, 2715, 350, u"", u"berekening verschil", 8.25, false},
+        {"Command4", 480, 2880, 1200, 350, u"PRODUCT", u"product", 9.75, true},
+        {"Text14", 1800, 2880, 1000, 360, u"", u"antwoord product", 9.75, true},
+        {"Text5", 2880, 2880, 1000, 350, u"", u"uitkomst product", 12, true},
+        {"Text9", 3960, 2880, 2715, 350, u"", u"berekening product", 8.25, false},
+        {"Command5", 480, 3360, 1200, 350, u"QUOTI\u00cbNT", u"quoti\u00ebnt", 9.75, true},
+        {"Text15", 1800, 3360, 1000, 360, u"", u"antwoord quoti\u00ebnt", 9.75, true},
+        {"Text6", 2880, 3360, 1000, 350, u"", u"uitkomst quoti\u00ebnt", 12, true},
+        {"Text10", 3960, 3360, 2715, 350, u"", u"berekening quoti\u00ebnt", 8.25, false},
+        {"Text11", 3960, 3720, 2715, 350, u"", u"melding deling", 8.25, false},
+        {"Command6", 120, 3840, 3735, 350, u"OPNIEUW", u"opnieuw", 9.75, true},
+    };
+    ASSERT_EQ(controls().size(), std::size(rows));
+    for (std::size_t row = 0; row < std::size(rows); ++row) {
+        const Row& design = rows[row];
+        const Control& control = controls()[row];
+        SCOPED_TRACE(design.name);
+        EXPECT_EQ(control.name, design.name);
+        EXPECT_EQ(control.left, design.left);
+        EXPECT_EQ(control.top, design.top);
+        EXPECT_EQ(control.width, design.width);
+        EXPECT_EQ(control.height, design.height);
+        EXPECT_TRUE(control.caption == design.caption);
+        EXPECT_TRUE(control.spokenName() == design.spoken);
+        EXPECT_EQ(control.group->points, design.points);
+        EXPECT_EQ(control.group->bold, design.bold);
+    }
+    // The sums and the notice are flat and read-only and keep to the left;
+    // the results take no input; the boxes typed in have an edge and, as
+    // the results, keep their text in the middle.
+    for (const Control& control : controls()) {
+        if (!control.box) continue;
+        const int box = static_cast<int>(*control.box);
+        const Input wanted = box >= 3 && box <= 6    ? Input::Disabled
+                             : box >= 7 && box <= 11 ? Input::ReadOnly
+                                                     : Input::Typing;
+        SCOPED_TRACE(control.name);
+        EXPECT_EQ(control.group->input, wanted);
+        EXPECT_EQ(control.group->edge == Edge::Flat, wanted == Input::ReadOnly);
+        EXPECT_EQ(control.group->alignment == Alignment::Left, wanted == Input::ReadOnly);
+    }
+    std::string order;
+    for (const Control* control : tabOrder())
+        if (takesFocus(*control->group)) order += std::string(control->name) + ' ';
+    EXPECT_EQ(order, "Command1 Text1 Text2 Text7 Text8 Text9 Text10 Text11 Command2 Text12 Text13 "
+                     "Text14 Text15 Command3 Command4 Command5 Command6 ");
+    EXPECT_EQ(startFocus().name, "Command1");
+    EXPECT_EQ(pixels(kClientWidth), 449);
+    EXPECT_EQ(pixels(kClientHeight), 286);
+}
+
 // ---------------------------------------------------------------------------
 // Fitting a text to its room
 

@@ -280,28 +280,6 @@ private slots:
         }
     }
 
-    // Each control takes its text colour from the role that the window
-    // description names: captions and buttons the button text, boxes the
-    // window text, the heading the active title bar, a result the menu
-    // text, all readable on their greens in this palette as they are.
-    void colourRoles() {
-        const QPalette distinct = ::distinctPalette();
-        QApplication::setPalette(distinct);
-        Form1 form(settings_);
-        auto text = [&](const char* name, QPalette::ColorRole role) {
-            return form.findChild<QWidget*>(name)->palette().color(QPalette::Active, role);
-        };
-        for (const char* caption : {"Label1", "Label2", "Label7", "Label8"})
-            QCOMPARE(text(caption, QPalette::WindowText), distinct.color(QPalette::ButtonText));
-        QCOMPARE(text("Command2", QPalette::ButtonText), distinct.color(QPalette::ButtonText));
-        QCOMPARE(text("Command2", QPalette::Button), distinct.color(QPalette::Button));
-        QCOMPARE(text("Label3", QPalette::WindowText), distinct.color(QPalette::Highlight));
-        for (const char* box : {"Text1", "Text12", "Text7"})
-            QCOMPARE(text(box, QPalette::Text), distinct.color(QPalette::Text));
-        QCOMPARE(text("Text1", QPalette::Base), distinct.color(QPalette::Base));
-        QCOMPARE(text("Text3", QPalette::Text), distinct.color(QPalette::WindowText));
-    }
-
     // A result box shows all of its ten characters: the painted text keeps
     // clear of the box's edges, where a cut-off text would run into them.
     void resultsShowWhole_data() {

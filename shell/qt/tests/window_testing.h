@@ -5,14 +5,22 @@
 #pragma once
 
 #include "fixed_regional_settings.h"
+#include "tests/built_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QList>
 #include <QMessageBox>
 #include <QPalette>
 #include <QTimer>
 #include <QWidget>
+
+#include <tuple>
 
 using exercise::testing::FixedRegionalSettings;
 
@@ -22,6 +30,90 @@ inline QList<QWidget*> controlsOf(const QWidget& form) {
     QList<QWidget*> controls = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     controls.removeIf([](const QWidget* child) { return child->objectName() == "Announcer"; });
     return controls;
+}
+
+// What the window built, read back from its widgets: places, texts, fonts,
+// inputs, limits, spoken names and colours, with the palette's colour for
+// each of the description's roles.
+inline shell::testing::BuiltWindow builtWindow(const QWidget& form) {
+    using shell::ColourRole;
+    const auto rgb = [](const QColor& colour) { return colour.rgb() & 0xFFFFFFu; };
+    shell::testing::BuiltWindow built;
+    built.width = form.width();
+    built.height = form.height();
+    const QPalette system = QApplication::palette();
+    const std::pair<ColourRole, QColor> roles[] = {
+        {ColourRole::WindowBackground, system.color(QPalette::Base)},
+        {ColourRole::WindowText, system.color(QPalette::Text)},
+        {ColourRole::ButtonFace, system.color(QPalette::Button)},
+        {ColourRole::ButtonText, system.color(QPalette::ButtonText)},
+        {ColourRole::MenuText, system.color(QPalette::WindowText)},
+        {ColourRole::ActiveTitleBar, system.color(QPalette::Highlight)},
+        {ColourRole::DisabledText, system.color(QPalette::Disabled, QPalette::Text)}};
+    for (const auto& [role, colour] : roles)
+        built.scheme[role] = {rgb(colour)};
+    for (QWidget* widget : controlsOf(form)) {
+        shell::testing::BuiltControl& seen = built.controls.emplace_back();
+        seen.name = widget->objectName().toStdString();
+        const QRect place = widget->geometry();
+        seen.left = place.x();
+        seen.top = place.y();
+        seen.width = place.width();
+        seen.height = place.height();
+        seen.face = widget->font().family().toStdU16String();
+        seen.points = widget->font().pointSizeF();
+        seen.bold = widget->font().bold();
+        const QPalette& own = widget->palette();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            seen.text = label->text().toStdU16String();
+            seen.background = rgb(own.color(QPalette::Window));
+            seen.foreground = rgb(own.color(QPalette::WindowText));
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            seen.text = button->text().toStdU16String();
+            seen.background = rgb(own.color(QPalette::Button));
+            seen.foreground = rgb(own.color(QPalette::ButtonText));
+        } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            seen.text = box->text().toStdU16String();
+            seen.input = !box->isEnabled()   ? shell::Input::Disabled
+                         : box->isReadOnly() ? shell::Input::ReadOnly
+                                             : shell::Input::Typing;
+            // The toolkit's own 32767 is no limit of the window's.
+            seen.limit = box->maxLength() == 32767 ? 0 : static_cast<std::size_t>(box->maxLength());
+            seen.edge = box->hasFrame() ? shell::Edge::Sunken : shell::Edge::Flat;
+            seen.alignment = box->alignment() & Qt::AlignHCenter ? shell::Alignment::Centre
+                                                                 : shell::Alignment::Left;
+            seen.background = rgb(own.color(QPalette::Base));
+            seen.foreground = rgb(own.color(
+                box->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        }
+        if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget))
+            seen.spoken = accessible->text(QAccessible::Name).toStdU16String();
+    }
+    return built;
+}
+
+// The names of the controls that have the focus from now on, and after
+// each of a round of Tab and of Shift+Tab presses.
+inline void walkTabs(shell::testing::BuiltWindow& built) {
+    const QWidget* start = QApplication::focusWidget();
+    for (const auto& [walk, key, modifiers] :
+         {std::tuple{&built.tabWalk, Qt::Key_Tab, Qt::NoModifier},
+          std::tuple{&built.backTabWalk, Qt::Key_Backtab, Qt::ShiftModifier}}) {
+        walk->push_back(QApplication::focusWidget()->objectName().toStdString());
+        for (std::size_t step = 0; step < shell::testing::tabStops(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            walk->push_back(QApplication::focusWidget()->objectName().toStdString());
+        }
+        if (QApplication::focusWidget() != start) return;
+    }
+}
+
+// The differences of a built window from the description, one to a line.
+inline QString differencesOf(const shell::testing::BuiltWindow& built) {
+    QStringList lines;
+    for (const std::string& line : shell::testing::differences(built))
+        lines << QString::fromStdString(line);
+    return lines.join('\n');
 }
 
 // A dark desktop palette, as dark themes set it.

@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 The Cijferwerf developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a window built, as its test reads it back from the toolkit, and the
+// one check of it against the description that every window's test runs:
+// each control's place and size at the window's resolution, its text, font,
+// input, maximum length, spoken name and colours, and the order in which
+// Tab and Shift+Tab move the focus. Header only, so that the Qt tests, the
+// Windows driver and the page's description tool all build it.
+#pragma once
+
+#include "window_description.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace shell::testing {
+
+// A colour as the window's scheme gives it, translucent in some browsers.
+struct SchemeColour {
+    Rgb rgb = 0;
+    double alpha = 1;
+
+    // As it shows laid over a background, rounded to eight bits a channel.
+    [[nodiscard]] Rgb over(Rgb under) const {
+        Rgb result = 0;
+        for (const int shift : {16, 8, 0}) {
+            const double own = rgb >> shift & 0xFF, base = under >> shift & 0xFF;
+            result |= static_cast<Rgb>(own * alpha + base * (1 - alpha) + 0.5) << shift;
+        }
+        return result;
+    }
+};
+
+struct BuiltControl {
+    std::string name;
+    // In pixels, in the window's client area.
+    int left = 0, top = 0, width = 0, height = 0;
+    std::u16string text;
+    // The font: the face asked for, and the size in points at the window's
+    // resolution.
+    std::u16string face;
+    double points = 0;
+    bool bold = false;
+    // A box's input and maximum length (0 for none); nothing for a label
+    // or a button.
+    std::optional<Input> input;
+    std::size_t limit = 0;
+    // Where the test reads them: a box's edge and the side its text keeps to.
+    std::optional<Edge> edge;
+    std::optional<Alignment> alignment;
+    // Where the test reads them: what a screen reader is told, and the
+    // colours the control is filled and written with.
+    std::optional<std::u16string> spoken;
+    std::optional<Rgb> background, foreground;
+};
+
+struct BuiltWindow {
+    int dotsPerInch = 96;
+    Layout layout = Layout::Wide;
+    int width = 0, height = 0;
+    std::vector<BuiltControl> controls;
+    // The control with the focus at the start and after each press of Tab,
+    // and from the start after each Shift+Tab; empty where not walked.
+    std::vector<std::string> tabWalk, backTabWalk;
+    // The scheme's colour of each role, where the colours are read.
+    std::map<ColourRole, SchemeColour> scheme;
+};
+
+namespace detail {
+
+inline std::string utf8(std::u16string_view text) {
+    std::string result;
+    for (const char16_t c : text) {
+        if (c < 0x80) {
+            result += static_cast<char>(c);
+        } else if (c < 0x800) {
+            result += static_cast<char>(0xC0 | c >> 6);
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            result += static_cast<char>(0xE0 | c >> 12);
+            result += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return result;
+}
+
+inline std::string hex(Rgb colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(colour));
+    return text;
+}
+
+template <typename T> std::string shown(const T& value) {
+    if constexpr (std::is_same_v<T, std::u16string>)
+        return '"' + utf8(value) + '"';
+    else if constexpr (std::is_same_v<T, std::string>)
+        return value;
+    else
+        return std::to_string(value);
+}
+
+} // namespace detail
+
+// Every way in which the built window differs from the description, one
+// line each; none when it is built as described.
+[[nodiscard]] inline std::vector<std::string> differences(const BuiltWindow& built) {
+    std::vector<std::string> found;
+    const auto expect = [&found](const std::string& what, const auto& seen, const auto& wanted) {
+        if (!(seen == wanted))
+            found.push_back(what + ": " + detail::shown(seen) + ", described " +
+                            detail::shown(wanted));
+    };
+    const int dpi = built.dotsPerInch;
+    const Size size = clientSize(built.layout);
+    expect("window width", built.width, pixels(size.width, dpi));
+    expect("window height", built.height, pixels(size.height, dpi));
+    expect("controls", built.controls.size(), controls().size());
+
+    const auto schemeColour = [&](const Colour& colour, Rgb under) -> std::optional<Rgb> {
+        if (colour.fixed) return colour.fixed;
+        const auto known = built.scheme.find(colour.role);
+        if (known == built.scheme.end()) return std::nullopt;
+        return known->second.over(under);
+    };
+    for (const BuiltControl& seen : built.controls) {
+        const Control* described = nullptr;
+        for (const Control& control : controls())
+            if (control.name == seen.name) described = &control;
+        if (!described) {
+            found.push_back(seen.name + ": not in the description");
+            continue;
+        }
+        const Control& control = *described;
+        const Group& group = *control.group;
+        const std::string& name = seen.name;
+        const Place place = control.placeIn(built.layout);
+        expect(name + " left", seen.left, pixels(place.left, dpi));
+        expect(name + " top", seen.top, pixels(place.top, dpi));
+        expect(name + " width", seen.width, pixels(control.width, dpi));
+        expect(name + " height", seen.height, pixels(control.height, dpi));
+        expect(name + " text", seen.text,
+               std::u16string(control.box ? exercise::initialText(*control.box) : control.caption));
+        if (!seen.face.empty()) expect(name + " face", seen.face, std::u16string(kFontFace));
+        // Its own size or, where the text would not fit at it, a smaller one
+        // down to seven points; a pixel's worth either way for a window that
+        // sizes its fonts in whole pixels.
+        const double pixel = 72.0 / dpi;
+        if (seen.points > group.points + pixel || seen.points < 7 - pixel)
+            found.push_back(name + " font of " + std::to_string(seen.points) + " points, described " +
+                            std::to_string(group.points) + " down to 7");
+        expect(name + " bold", seen.bold, group.bold);
+        expect(name + " is a box", seen.input.has_value(), control.box.has_value());
+        if (seen.input && control.box) {
+            expect(name + " input", static_cast<int>(*seen.input), static_cast<int>(group.input));
+            expect(name + " maximum length", seen.limit, exercise::maximumLength(*control.box));
+        }
+        if (seen.edge)
+            expect(name + " edge", static_cast<int>(*seen.edge), static_cast<int>(group.edge));
+        if (seen.alignment)
+            expect(name + " alignment", static_cast<int>(*seen.alignment),
+                   static_cast<int>(group.alignment));
+        if (seen.spoken) expect(name + " spoken name", *seen.spoken, std::u16string(control.spokenName()));
+
+        if (!seen.background) continue;
+        const auto background = schemeColour(group.background, kLightGreen);
+        if (background) expect(name + " background", detail::hex(*seen.background), detail::hex(*background));
+        const auto text = schemeColour(textColour(group), *seen.background);
+        if (text && seen.foreground)
+            expect(name + " text colour", detail::hex(*seen.foreground),
+                   detail::hex(readableText(group, *text, *seen.background)));
+    }
+
+    // Tab goes by tab index over the controls that take the focus, from
+    // the one that has it at the start, and after the last comes the first.
+    std::vector<std::string> order;
+    for (const Control* control : tabOrder())
+        if (takesFocus(*control->group)) order.emplace_back(control->name);
+    std::size_t start = 0;
+    while (start < order.size() && order[start] != startFocus().name)
+        ++start;
+    for (std::size_t step = 0; step < built.tabWalk.size(); ++step)
+        expect("focus after " + std::to_string(step) + " Tab", built.tabWalk[step],
+               order[(start + step) % order.size()]);
+    for (std::size_t step = 0; step < built.backTabWalk.size(); ++step)
+        expect("focus after " + std::to_string(step) + " Shift+Tab", built.backTabWalk[step],
+               order[(start + order.size() - step % order.size()) % order.size()]);
+    return found;
+}
+
+// The walk that a test takes to see the whole tab order: one press for each
+// control that takes the focus, back to the first.
+[[nodiscard]] inline std::size_t tabStops() {
+    std::size_t stops = 0;
+    for (const Control& control : controls())
+        stops += takesFocus(*control.group) ? 1 : 0;
+    return stops;
+}
+
+} // namespace shell::testing
