@@ -74,6 +74,17 @@ Rgb readableText(const Group& group, Rgb text, Rgb background) {
     return readableOn(text, background, group.leastContrast);
 }
 
+Rgb focusFrame(Rgb highlight, Rgb control, Rgb window) {
+    const auto standsOut = [&](Rgb frame) {
+        return std::min(contrastRatio(frame, control), contrastRatio(frame, window));
+    };
+    for (const Rgb moved : {readableOn(highlight, control, kFrameContrast),
+                            readableOn(highlight, window, kFrameContrast)})
+        if (standsOut(moved) >= kFrameContrast) return moved;
+    // Where no one lightness of the hue stands out from both.
+    return standsOut(0x000000) >= standsOut(0xFFFFFF) ? 0x000000 : 0xFFFFFF;
+}
+
 std::span<const Control> controls() { return kControls; }
 
 std::span<const Control* const> tabOrder() {

@@ -62,7 +62,9 @@ enum class ColourRole {
     MenuText,
     ActiveTitleBar,
     // What the scheme writes the text of a control that takes no input in.
-    DisabledText
+    DisabledText,
+    // What it marks a selection with, and the window the focus.
+    Highlight
 };
 
 // A colour is fixed, or the one that the desktop's scheme gives a role.
@@ -123,11 +125,10 @@ struct Group {
     return group.input == Input::Disabled ? roleColour(ColourRole::DisabledText) : group.foreground;
 }
 
-// The colour of the frame that marks a focused box without an edge of its
-// own: the scheme's highlight colour, moved to stand out from the box.
-[[nodiscard]] inline Rgb focusFrame(Rgb highlight, Rgb background) {
-    return readableOn(highlight, background, kFrameContrast);
-}
+// The colour of the frame that marks the focus, in every window: the
+// scheme's highlight colour, moved until it stands out both from the
+// control it marks and from the window around it, between which it lies.
+[[nodiscard]] Rgb focusFrame(Rgb highlight, Rgb control, Rgb window = kLightGreen);
 
 // The room a text may fill in a control of the kind, from the width inside
 // its edge: all of a label's; a button's or a box's less its text edge and a

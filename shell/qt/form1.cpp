@@ -54,6 +54,8 @@ QPalette::ColorRole paletteRole(shell::ColourRole role) {
         return QPalette::Highlight;
     case shell::ColourRole::DisabledText:
         return QPalette::Text;
+    case shell::ColourRole::Highlight:
+        return QPalette::Highlight;
     }
     return QPalette::NoRole;
 }
@@ -96,10 +98,10 @@ QFont fittedFont(const QFont& own, const QStringList& lines, double room, const 
 }
 
 // The frame that marks the focus, in the palette's highlight colour made to
-// stand out from what the control is filled with.
+// stand out from what the control is filled with and from the window.
 void paintFocusFrame(QWidget* widget, QPalette::ColorRole fill, int inset) {
     QPainter painter(widget);
-    const shell::Rgb frame = shell::focusFrame(rgbOf(widget->palette().color(QPalette::Highlight)),
+    const shell::Rgb frame = shell::focusFrame(rgbOf(widget->palette().color(paletteRole(shell::ColourRole::Highlight))),
                                                rgbOf(widget->palette().color(fill)));
     painter.setPen(QPen(colourOf(frame), 2));
     painter.drawRect(QRectF(widget->rect()).adjusted(inset + 1, inset + 1, -inset - 1, -inset - 1));

@@ -42,15 +42,15 @@ struct BuiltControl {
     // In pixels, in the window's client area.
     int left = 0, top = 0, width = 0, height = 0;
     std::u16string text;
-    // The font: the face asked for, and the size in points at the window's
-    // resolution.
+    // The font, where the test can read it: the face asked for, and the
+    // size in points at the window's resolution.
     std::u16string face;
-    double points = 0;
-    bool bold = false;
-    // A box's input and maximum length (0 for none); nothing for a label
-    // or a button.
+    std::optional<double> points;
+    std::optional<bool> bold;
+    // A box's input, and its maximum length (0 for none) where the test can
+    // read it; no input for a label or a button.
     std::optional<Input> input;
-    std::size_t limit = 0;
+    std::optional<std::size_t> limit;
     // Where the test reads them: a box's edge and the side its text keeps to.
     std::optional<Edge> edge;
     std::optional<Alignment> alignment;
@@ -58,10 +58,15 @@ struct BuiltControl {
     // colours the control is filled and written with.
     std::optional<std::u16string> spoken;
     std::optional<Rgb> background, foreground;
+    // The frame that marks the focus, where the test reads its colour.
+    std::optional<Rgb> frame;
 };
 
 struct BuiltWindow {
     int dotsPerInch = 96;
+    // How far a font's size may be from the one asked for: a window that
+    // sizes its fonts in whole pixels is up to half a pixel off.
+    double pointsSlack = 0.01;
     Layout layout = Layout::Wide;
     int width = 0, height = 0;
     std::vector<BuiltControl> controls;
@@ -149,17 +154,18 @@ template <typename T> std::string shown(const T& value) {
                std::u16string(control.box ? exercise::initialText(*control.box) : control.caption));
         if (!seen.face.empty()) expect(name + " face", seen.face, std::u16string(kFontFace));
         // Its own size or, where the text would not fit at it, a smaller one
-        // down to seven points; a pixel's worth either way for a window that
-        // sizes its fonts in whole pixels.
-        const double pixel = 72.0 / dpi;
-        if (seen.points > group.points + pixel || seen.points < 7 - pixel)
-            found.push_back(name + " font of " + std::to_string(seen.points) + " points, described " +
-                            std::to_string(group.points) + " down to 7");
-        expect(name + " bold", seen.bold, group.bold);
+        // down to seven points.
+        const double slack = built.pointsSlack;
+        if (seen.points && (*seen.points > group.points + slack || *seen.points < 7 - slack))
+            found.push_back(name + " font of " + std::to_string(*seen.points) +
+                            " points, described " + std::to_string(group.points) + " down to 7");
+        if (seen.bold) expect(name + " bold", *seen.bold, group.bold);
         expect(name + " is a box", seen.input.has_value(), control.box.has_value());
         if (seen.input && control.box) {
             expect(name + " input", static_cast<int>(*seen.input), static_cast<int>(group.input));
-            expect(name + " maximum length", seen.limit, exercise::maximumLength(*control.box));
+            if (seen.limit)
+                expect(name + " maximum length", *seen.limit,
+                       exercise::maximumLength(*control.box));
         }
         if (seen.edge)
             expect(name + " edge", static_cast<int>(*seen.edge), static_cast<int>(group.edge));
@@ -175,6 +181,10 @@ template <typename T> std::string shown(const T& value) {
         if (text && seen.foreground)
             expect(name + " text colour", detail::hex(*seen.foreground),
                    detail::hex(readableText(group, *text, *seen.background)));
+        const auto highlight = schemeColour(roleColour(ColourRole::Highlight), kLightGreen);
+        if (highlight && seen.frame)
+            expect(name + " focus frame", detail::hex(*seen.frame),
+                   detail::hex(focusFrame(*highlight, *seen.background)));
     }
 
     // Tab goes by tab index over the controls that take the focus, from

@@ -127,10 +127,23 @@ TEST(ReadableText, ReachesTheGroupsLeastContrast) {
         EXPECT_GE(contrast, 4.5);
         EXPECT_LT(contrast, 4.8);
     }
-    EXPECT_GE(contrastRatio(focusFrame(0x000080, 0x303030), 0x303030), kFrameContrast);
     // The sky blue, darkened where sRGB has less chroma, keeps its hue.
     const OkLab own = toOkLab(0x3DAEE9), moved = toOkLab(readableText(group, 0x3DAEE9, kLightGreen));
     EXPECT_NEAR(std::atan2(moved.b, moved.a), std::atan2(own.b, own.a), 0.035); // 2 degrees
+}
+
+// The focus frame stands out from the control it marks and from the window
+// around it, on a light box and a dark one alike; a highlight that stands
+// out from both stays as it is.
+TEST(FocusFrame, StandsOutFromTheControlAndTheWindow) {
+    for (const Rgb box : {Rgb{0x303030}, Rgb{0xFFFFFF}, Rgb{0x000000}, Rgb{0x232629}, kBrightGreen}) {
+        for (const Rgb highlight : {Rgb{0x000080}, Rgb{0x308CC6}, Rgb{0x3DAEE9}, Rgb{0xFFFF00}}) {
+            const Rgb frame = focusFrame(highlight, box);
+            EXPECT_GE(contrastRatio(frame, box), kFrameContrast) << std::hex << box << highlight;
+            EXPECT_GE(contrastRatio(frame, kLightGreen), kFrameContrast) << std::hex << highlight;
+        }
+    }
+    EXPECT_EQ(focusFrame(0x000080, 0xFFFFFF), 0x000080u);
 }
 
 // ---------------------------------------------------------------------------

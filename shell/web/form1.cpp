@@ -384,10 +384,11 @@ void Form1::fitAll() {
 
 // Each control in its group's colours as the page's scheme resolves them,
 // the text moved where it must be to stand out; the focus marked by a frame
-// in the highlight colour that stands out from the window around it.
+// in the highlight colour that stands out from the control and the window.
 void Form1::applyColours() {
     ColourProbe resolve(document_);
-    const shell::Rgb highlight = resolve(std::string("Highlight"), shell::kLightGreen);
+    const shell::Rgb highlight =
+        resolve(shell::roleColour(shell::ColourRole::Highlight), shell::kLightGreen);
     const shell::Rgb edge = resolve(std::string("ButtonBorder"), shell::kLightGreen);
     const std::string frame = px(2 * unit()) + " solid ";
     const std::string frameOffset = px(unit());
@@ -408,7 +409,7 @@ void Form1::applyColours() {
                   cssColour(shell::readableOn(edge, shell::kLightGreen, shell::kFrameContrast)));
         if (shell::takesFocus(group))
             focusRules += "#" + std::string(control.name) + ":focus{outline:" + frame +
-                          cssColour(shell::focusFrame(highlight, shell::kLightGreen)) +
+                          cssColour(shell::focusFrame(highlight, background)) +
                           ";outline-offset:" + frameOffset + "}";
     }
     focusStyle_.set("textContent", focusRules);

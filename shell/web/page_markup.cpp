@@ -153,6 +153,8 @@ const char* systemColour(shell::ColourRole role) {
         return "Highlight";
     case shell::ColourRole::DisabledText:
         return "GrayText";
+    case shell::ColourRole::Highlight:
+        return "Highlight";
     }
     return "CanvasText";
 }

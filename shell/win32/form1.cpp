@@ -49,6 +49,8 @@ int systemColourIndex(shell::ColourRole role) {
         return COLOR_ACTIVECAPTION;
     case shell::ColourRole::DisabledText:
         return COLOR_GRAYTEXT;
+    case shell::ColourRole::Highlight:
+        return COLOR_HIGHLIGHT;
     }
     return COLOR_WINDOW;
 }
@@ -403,13 +405,15 @@ void Form1::drawResult(const DRAWITEMSTRUCT& item) {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-// A frame in the highlight colour, made to stand out from the box.
+// A frame in the highlight colour, made to stand out from the box and from
+// the window.
 void Form1::drawFocusFrame(HWND box) {
     const Control* control = controlOf(box);
     if (!control) return;
     const WindowDc dc(box);
     const shell::Rgb frame =
-        shell::focusFrame(rgbOf(GetSysColor(COLOR_HIGHLIGHT)), resolve(control->group->background));
+        shell::focusFrame(resolve(shell::roleColour(shell::ColourRole::Highlight)),
+                          resolve(control->group->background));
     const GdiObject<HPEN> pen(CreatePen(PS_INSIDEFRAME, 2, colorRef(frame)));
     const Selected selectedPen(dc.get(), pen.get());
     const Selected noFill(dc.get(), GetStockObject(NULL_BRUSH));

@@ -49,7 +49,8 @@ inline shell::testing::BuiltWindow builtWindow(const QWidget& form) {
         {ColourRole::ButtonText, system.color(QPalette::ButtonText)},
         {ColourRole::MenuText, system.color(QPalette::WindowText)},
         {ColourRole::ActiveTitleBar, system.color(QPalette::Highlight)},
-        {ColourRole::DisabledText, system.color(QPalette::Disabled, QPalette::Text)}};
+        {ColourRole::DisabledText, system.color(QPalette::Disabled, QPalette::Text)},
+        {ColourRole::Highlight, system.color(QPalette::Highlight)}};
     for (const auto& [role, colour] : roles)
         built.scheme[role] = {rgb(colour)};
     for (QWidget* widget : controlsOf(form)) {

@@ -3,18 +3,105 @@
 
 // The window's description as the page's tests read it: one JSON object
 // with every control's name, place in CSS pixels at 100 % and in twips,
-// caption, spoken name, limit, state and tab index, and the window's own
-// size, title and colour; the window's size and each control's place in
-// twips in the narrow window too.
+// caption, spoken name, limit, state and tab index, the window's own size,
+// title and colour, the browser's colour for each of the scheme's roles;
+// the window's size and each control's place in twips in the narrow window
+// too. Given "built", it reads what the page built instead, one line a
+// control (see page_test.py), and prints how it differs from the
+// description, failing if it does.
 
+#include "../page_markup.h"
 #include "../web_text.h"
+#include "tests/built_window.h"
 #include "tests/exercise_table.h"
 #include "window_description.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
+
+constexpr const char* kRoles[] = {"WindowBackground", "WindowText",   "ButtonFace", "ButtonText",
+                                  "MenuText",         "ActiveTitleBar", "DisabledText", "Highlight"};
+
+std::u16string fromUtf8(std::string_view text) {
+    std::u16string result;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : 3; // the window's texts: no more
+        char32_t code = length == 1 ? byte : byte & (length == 2 ? 0x1F : 0x0F);
+        for (int k = 1; k < length && i + k < text.size(); ++k)
+            code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        result += static_cast<char16_t>(code);
+        i += static_cast<std::size_t>(length);
+    }
+    return result;
+}
+
+// What the page's test read of the window: tab-separated fields, texts with
+// "\n" for a line break, "-" for what it did not read.
+shell::testing::BuiltWindow readBuilt(std::istream& in) {
+    shell::testing::BuiltWindow built;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::vector<std::string> field;
+        std::istringstream fields(line);
+        for (std::string one; std::getline(fields, one, '\t');)
+            field.push_back(one);
+        if (field.empty()) continue;
+        const auto number = [&](std::size_t at) { return std::atof(field.at(at).c_str()); };
+        const auto colour = [&](std::size_t at) -> std::optional<shell::Rgb> {
+            if (field.at(at) == "-") return std::nullopt;
+            return static_cast<shell::Rgb>(std::strtoul(field.at(at).c_str() + 1, nullptr, 16));
+        };
+        if (field[0] == "window") {
+            built.dotsPerInch = static_cast<int>(number(1));
+            built.layout = field.at(2) == "narrow" ? shell::Layout::Narrow : shell::Layout::Wide;
+            built.width = static_cast<int>(number(3));
+            built.height = static_cast<int>(number(4));
+        } else if (field[0] == "role") {
+            for (std::size_t role = 0; role < std::size(kRoles); ++role)
+                if (field.at(1) == kRoles[role])
+                    built.scheme[static_cast<shell::ColourRole>(role)] = {*colour(2), number(3)};
+        } else if (field[0] == "tab") {
+            built.tabWalk.push_back(field.at(1));
+        } else if (field[0] == "backtab") {
+            built.backTabWalk.push_back(field.at(1));
+        } else if (field[0] == "control") {
+            shell::testing::BuiltControl& seen = built.controls.emplace_back();
+            seen.name = field.at(1);
+            seen.left = static_cast<int>(number(2));
+            seen.top = static_cast<int>(number(3));
+            seen.width = static_cast<int>(number(4));
+            seen.height = static_cast<int>(number(5));
+            seen.face = fromUtf8(field.at(6));
+            seen.points = number(7);
+            seen.bold = field.at(8) == "1";
+            constexpr const char* kInputs[] = {"typing", "readonly", "disabled"};
+            for (int input = 0; input < 3; ++input)
+                if (field.at(9) == kInputs[input]) seen.input = static_cast<shell::Input>(input);
+            seen.limit = static_cast<std::size_t>(number(10));
+            if (field.at(11) != "-")
+                seen.edge = field[11] == "flat" ? shell::Edge::Flat : shell::Edge::Sunken;
+            if (field.at(12) != "-")
+                seen.alignment =
+                    field[12] == "left" ? shell::Alignment::Left : shell::Alignment::Centre;
+            if (field.at(13) != "-") seen.spoken = fromUtf8(field[13]);
+            seen.background = colour(14);
+            seen.foreground = colour(15);
+            seen.frame = colour(16);
+            std::string text = field.size() > 17 ? field[17] : "";
+            for (std::size_t at; (at = text.find("\\n")) != std::string::npos;)
+                text.replace(at, 2, "\n");
+            seen.text = fromUtf8(text);
+        }
+    }
+    return built;
+}
 
 std::string quoted(std::u16string_view text) {
     std::string result = "\"";
@@ -44,9 +131,6 @@ const char* kindOf(const shell::Group& group) {
 
 // A colour as the tests name it: "#RRGGBB" when fixed, else its role.
 std::string colourOf(const shell::Colour& colour) {
-    constexpr const char* kRoles[] = {"WindowBackground", "WindowText", "ButtonFace",
-                                      "ButtonText",       "MenuText",   "ActiveTitleBar",
-                                      "DisabledText"};
     char text[8];
     if (colour.fixed)
         std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(*colour.fixed));
@@ -55,7 +139,13 @@ std::string colourOf(const shell::Colour& colour) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "built") {
+        const auto found = shell::testing::differences(readBuilt(std::cin));
+        for (const std::string& difference : found)
+            std::printf("%s\n", difference.c_str());
+        return found.empty() ? 0 : 1;
+    }
     std::printf(
         "{\"title\": %s, \"width\": %d, \"height\": %d, \"twips\": [%d, %d], "
         "\"narrowTwips\": [%d, %d], \"background\": %u, \"controls\": [\n",
@@ -109,5 +199,15 @@ int main() {
                     shown.c_str(), answersShown.c_str());
         separator = ",\n";
     }
-    std::printf("\n]}\n");
+    // The browser's colour for each of the scheme's roles.
+    std::printf("\n], \"roles\": {");
+    separator = "";
+    for (std::size_t role = 0; role < std::size(kRoles); ++role) {
+        std::printf("%s%s: %s", separator, quoted(std::string_view(kRoles[role])).c_str(),
+                    quoted(std::string_view(
+                        web::systemColour(static_cast<shell::ColourRole>(role)))).c_str());
+        separator = ", ";
+    }
+    std::printf("}, \"startFocus\": %s, \"tabStops\": %zu}\n",
+                quoted(shell::startFocus().name).c_str(), shell::testing::tabStops());
 }
