@@ -101,8 +101,9 @@ QFont fittedFont(const QFont& own, const QStringList& lines, double room, const 
 // stand out from what the control is filled with and from the window.
 void paintFocusFrame(QWidget* widget, QPalette::ColorRole fill, int inset) {
     QPainter painter(widget);
-    const shell::Rgb frame = shell::focusFrame(rgbOf(widget->palette().color(paletteRole(shell::ColourRole::Highlight))),
-                                               rgbOf(widget->palette().color(fill)));
+    const shell::Rgb frame =
+        shell::focusFrame(rgbOf(widget->palette().color(paletteRole(shell::ColourRole::Highlight))),
+                          rgbOf(widget->palette().color(fill)));
     painter.setPen(QPen(colourOf(frame), 2));
     painter.drawRect(QRectF(widget->rect()).adjusted(inset + 1, inset + 1, -inset - 1, -inset - 1));
 }

@@ -44,13 +44,11 @@ TEST(OkLab, MatchesThePublishedPairs) {
         Rgb rgb;
         OkLab lab;
     };
-    for (const auto& [rgb, lab] : {Pair{0xFF0000, {0.628, 0.2249, 0.1258}},
-                                   Pair{0x008000, {0.5198, -0.1403, 0.1077}},
-                                   Pair{0x00FF00, {0.8664, -0.2339, 0.1795}},
-                                   Pair{0x0000FF, {0.452, -0.0325, -0.3115}},
-                                   Pair{0xFFFF00, {0.968, -0.0714, 0.1986}},
-                                   Pair{0x00FFFF, {0.9054, -0.1494, -0.0394}},
-                                   Pair{0xFFFFFF, {1, 0, 0}}, Pair{0x000000, {0, 0, 0}}}) {
+    for (const auto& [rgb, lab] :
+         {Pair{0xFF0000, {0.628, 0.2249, 0.1258}}, Pair{0x008000, {0.5198, -0.1403, 0.1077}},
+          Pair{0x00FF00, {0.8664, -0.2339, 0.1795}}, Pair{0x0000FF, {0.452, -0.0325, -0.3115}},
+          Pair{0xFFFF00, {0.968, -0.0714, 0.1986}}, Pair{0x00FFFF, {0.9054, -0.1494, -0.0394}},
+          Pair{0xFFFFFF, {1, 0, 0}}, Pair{0x000000, {0, 0, 0}}}) {
         const OkLab seen = toOkLab(rgb);
         EXPECT_NEAR(seen.lightness, lab.lightness, 0.0006) << std::hex << rgb;
         EXPECT_NEAR(seen.a, lab.a, 0.0001) << std::hex << rgb;
@@ -128,7 +126,8 @@ TEST(ReadableText, ReachesTheGroupsLeastContrast) {
         EXPECT_LT(contrast, 4.8);
     }
     // The sky blue, darkened where sRGB has less chroma, keeps its hue.
-    const OkLab own = toOkLab(0x3DAEE9), moved = toOkLab(readableText(group, 0x3DAEE9, kLightGreen));
+    const OkLab own = toOkLab(0x3DAEE9),
+                moved = toOkLab(readableText(group, 0x3DAEE9, kLightGreen));
     EXPECT_NEAR(std::atan2(moved.b, moved.a), std::atan2(own.b, own.a), 0.035); // 2 degrees
 }
 
@@ -136,7 +135,8 @@ TEST(ReadableText, ReachesTheGroupsLeastContrast) {
 // around it, on a light box and a dark one alike; a highlight that stands
 // out from both stays as it is.
 TEST(FocusFrame, StandsOutFromTheControlAndTheWindow) {
-    for (const Rgb box : {Rgb{0x303030}, Rgb{0xFFFFFF}, Rgb{0x000000}, Rgb{0x232629}, kBrightGreen}) {
+    for (const Rgb box :
+         {Rgb{0x303030}, Rgb{0xFFFFFF}, Rgb{0x000000}, Rgb{0x232629}, kBrightGreen}) {
         for (const Rgb highlight : {Rgb{0x000080}, Rgb{0x308CC6}, Rgb{0x3DAEE9}, Rgb{0xFFFF00}}) {
             const Rgb frame = focusFrame(highlight, box);
             EXPECT_GE(contrastRatio(frame, box), kFrameContrast) << std::hex << box << highlight;
@@ -195,7 +195,8 @@ TEST(Layouts, EveryControlInsideTheWindowAndNoneOverAnother) {
         for (std::size_t row = 0; row < all.size(); ++row) {
             const Control& control = all[row];
             const Place place = control.placeIn(layout);
-            SCOPED_TRACE(std::string(control.name) + (layout == Layout::Wide ? " wide" : " narrow"));
+            SCOPED_TRACE(std::string(control.name) +
+                         (layout == Layout::Wide ? " wide" : " narrow"));
             EXPECT_GE(std::min(place.left, place.top), 0);
             EXPECT_LE(place.left + control.width, clientSize(layout).width);
             EXPECT_LE(place.top + control.height, clientSize(layout).height);

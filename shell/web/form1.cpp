@@ -75,8 +75,7 @@ private:
         unsigned r = 0, g = 0, b = 0;
         double alpha = 1;
         Resolved resolved;
-        if (std::sscanf(computed.c_str(), "rgb%*[a(] %u , %u , %u , %lf", &r, &g, &b, &alpha) >=
-            3)
+        if (std::sscanf(computed.c_str(), "rgb%*[a(] %u , %u , %u , %lf", &r, &g, &b, &alpha) >= 3)
             resolved = {static_cast<shell::Rgb>(r << 16 | g << 8 | b), std::clamp(alpha, 0.0, 1.0)};
         return resolved_[css] = resolved;
     }
@@ -131,11 +130,11 @@ void attach(val element, const shell::Control& control, int row) {
         element.call<void>("addEventListener", std::string("input"),
                            handler("cijferwerfInput", row));
         if (control.keys == shell::Keys::Operand)
-            for (const auto& [event, name] :
-                 {std::pair{"keydown", "cijferwerfKeyDown"}, {"keypress", "cijferwerfKeyPress"},
-                  {"beforeinput", "cijferwerfBeforeInput"},
-                  {"compositionstart", "cijferwerfCompositionStart"},
-                  {"compositionend", "cijferwerfCompositionEnd"}})
+            for (const auto& [event, name] : {std::pair{"keydown", "cijferwerfKeyDown"},
+                                              {"keypress", "cijferwerfKeyPress"},
+                                              {"beforeinput", "cijferwerfBeforeInput"},
+                                              {"compositionstart", "cijferwerfCompositionStart"},
+                                              {"compositionend", "cijferwerfCompositionEnd"}})
                 element.call<void>("addEventListener", std::string(event), handler(name, row));
         break;
     }
@@ -163,8 +162,8 @@ Form1::Form1(const exercise::RegionalSettings& settings, val window)
     // focus and shown to no one.
     spoken_.set("id", std::string("spoken"));
     spoken_["style"].set("cssText", std::string("position:absolute;width:1px;height:1px;"
-                                                 "margin:-1px;padding:0;border:0;overflow:hidden;"
-                                                 "clip-path:inset(50%);white-space:nowrap"));
+                                                "margin:-1px;padding:0;border:0;overflow:hidden;"
+                                                "clip-path:inset(50%);white-space:nowrap"));
     spoken_.call<void>("setAttribute", std::string("role"), std::string("status"));
     spoken_.call<void>("setAttribute", std::string("aria-live"), std::string("polite"));
     spoken_.call<void>("setAttribute", std::string("aria-atomic"), std::string("true"));
@@ -362,8 +361,7 @@ void Form1::fit(std::size_t row) {
     // layout is asked of the browser.
     const int padding = group.kind == Kind::Label ? 0 : 2 * kTextPaddingPixels * unit();
     const int inside = pixels(control.width) - 2 * edgeWidth(group) * unit() - padding;
-    const double room =
-        group.kind == Kind::Label ? shell::roomInside(inside, 0) : shell::roomInside(inside);
+    const double room = shell::roomFor(group.kind, inside);
     static val context = create(document_, "canvas").call<val>("getContext", std::string("2d"));
     const std::vector<std::string> lines = linesOf(text);
     // Points at the window's resolution: 96 dots per inch is the page's own.
@@ -421,9 +419,8 @@ void Form1::applyColours() {
 // The resolution at which the page's style draws the window: the largest at
 // which it fits the viewport, wide or narrow, by the window's rule.
 int Form1::pageDotsPerInch() const {
-    const std::string dots =
-        val::global("getComputedStyle")(window_).call<std::string>("getPropertyValue",
-                                                                  std::string("--dpi"));
+    const std::string dots = val::global("getComputedStyle")(window_).call<std::string>(
+        "getPropertyValue", std::string("--dpi"));
     const int dotsPerInch = std::atoi(dots.c_str());
     return dotsPerInch >= 96 ? dotsPerInch : 96;
 }

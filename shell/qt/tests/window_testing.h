@@ -12,11 +12,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QList>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -40,6 +40,8 @@ inline shell::testing::BuiltWindow builtWindow(const QWidget& form) {
     const auto rgb = [](const QColor& colour) { return colour.rgb() & 0xFFFFFFu; };
     shell::testing::BuiltWindow built;
     built.width = form.width();
+    if (const QWidget* focused = QApplication::focusWidget())
+        built.startFocus = focused->objectName().toStdString();
     built.height = form.height();
     const QPalette system = QApplication::palette();
     const std::pair<ColourRole, QColor> roles[] = {

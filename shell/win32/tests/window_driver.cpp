@@ -285,13 +285,17 @@ void versionFacts(const std::wstring& version, const std::wstring& path) {
 // What the program built, read back through Win32: each control's place,
 // text, input, limit, edge and alignment, and the focus after each Tab from
 // the start; against the description.
-void builtAsDescribed(const Program& program) {
+// Moved to another resolution, the window takes the size that Windows
+// suggests, and the boxes hold what the pupil did since.
+void builtAsDescribed(const Program& program, int moved = 0) {
     shell::testing::BuiltWindow built;
-    built.dotsPerInch = static_cast<int>(GetDpiForSystem());
+    built.dotsPerInch = moved ? moved : static_cast<int>(GetDpiForSystem());
     RECT client{};
     GetClientRect(program.window(), &client);
-    built.width = static_cast<int>(client.right);
-    built.height = static_cast<int>(client.bottom);
+    if (!moved) {
+        built.width = static_cast<int>(client.right);
+        built.height = static_cast<int>(client.bottom);
+    }
     for (const shell::Control& control : shell::controls()) {
         HWND window = program.control(control.name);
         if (!window) continue; // one control short
@@ -305,13 +309,13 @@ void builtAsDescribed(const Program& program) {
         seen.width = static_cast<int>(rect.right - rect.left);
         seen.height = static_cast<int>(rect.bottom - rect.top);
         const std::wstring text = textOf(window);
-        seen.text.assign(text.begin(), text.end());
+        if (!moved) seen.text = std::u16string(text.begin(), text.end());
         // The fonts are the program's own: another process cannot read them.
         const LONG style = GetWindowLongW(window, GWL_STYLE);
         const bool edit = classOf(window) == L"Edit";
         if (!edit && (style & SS_TYPEMASK) != SS_OWNERDRAW) continue;
         seen.edge = GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE ? shell::Edge::Sunken
-                                                                          : shell::Edge::Flat;
+                                                                           : shell::Edge::Flat;
         // A box that takes no input is drawn by the program, which keeps
         // its text to the limit itself.
         if (!edit) {
@@ -332,6 +336,7 @@ void builtAsDescribed(const Program& program) {
             if (program.control(control.name) == program.focus()) return std::string(control.name);
         return "control " + std::to_string(id);
     };
+    if (!moved) built.startFocus = focused();
     built.tabWalk.push_back(focused());
     for (std::size_t step = 0; step < shell::testing::tabStops(); ++step) {
         const HWND before = program.focus();
@@ -577,6 +582,42 @@ void messages(const Program& program) {
     checkEqual(program.text(Box::Text6), std::wstring(L"2.5"), "the program goes on");
 }
 
+// Dragged to a screen of another resolution, as Windows tells the window:
+// the resolution, and the place it suggests, in the program's own memory.
+// Every control stands at its place and size there, and the boxes typed
+// into keep their text two pixels from their edge, as at the start.
+void movedToAnotherResolution(const Program& program, int dpi) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(program.window(), &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
+    RECT suggested{0, 0, shell::pixels(shell::kClientWidth, dpi),
+                   shell::pixels(shell::kClientHeight, dpi)};
+    AdjustWindowRectExForDpi(
+        &suggested, static_cast<DWORD>(GetWindowLongW(program.window(), GWL_STYLE)), FALSE,
+        static_cast<DWORD>(GetWindowLongW(program.window(), GWL_EXSTYLE)), static_cast<UINT>(dpi));
+    OffsetRect(&suggested, -suggested.left, -suggested.top);
+    void* there = process ? VirtualAllocEx(process, nullptr, sizeof suggested,
+                                           MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                          : nullptr;
+    check(there && WriteProcessMemory(process, there, &suggested, sizeof suggested, nullptr),
+          "the suggested place reaches the program");
+    if (!there) return;
+    SendMessageW(program.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(there));
+    program.settle();
+    builtAsDescribed(program, dpi);
+    for (const shell::Control& control : shell::controls()) {
+        if (!control.box || control.group->input != shell::Input::Typing) continue;
+        const auto margins =
+            static_cast<DWORD>(SendMessageW(program.control(control.name), EM_GETMARGINS, 0, 0));
+        checkEqual(static_cast<int>(LOWORD(margins)) * 100 + HIWORD(margins),
+                   shell::kTextEdgePixels * 101,
+                   std::string(control.name) + " margins at " + std::to_string(dpi));
+    }
+    VirtualFreeEx(process, there, 0, MEM_RELEASE);
+    CloseHandle(process);
+}
+
 // A result is rounded to fit its box; a paste longer than its box keeps
 // its beginning.
 void textsFitTheirBox(const Program& program) {
@@ -744,7 +785,8 @@ bool paintsWhole(const Ink& painted, const std::wstring& text, const shell::Grou
     const int own = static_cast<int>(std::lround(group.points * dpi / 72.0));
     for (int pixels = smallest; pixels <= own; ++pixels) {
         const Ink drawn = wholeCaptionInk(text, pixels, group.bold);
-        if (std::abs(drawn.rows() - painted.rows()) <= 1 && std::abs(drawn.width() - painted.width()) <= 2)
+        if (std::abs(drawn.rows() - painted.rows()) <= 1 &&
+            std::abs(drawn.width() - painted.width()) <= 2)
             return true;
     }
     return false;
@@ -854,8 +896,8 @@ void captionsShowWhole(const Program& program) {
         }
         const Ink painted = inkOf(shown);
         check(paintsWhole(painted, wide(control.caption), group, dpi),
-              name + " paints its whole caption: ink of " + std::to_string(painted.width()) + " by " +
-                  std::to_string(painted.rows()) + " pixels at " + std::to_string(dpi) +
+              name + " paints its whole caption: ink of " + std::to_string(painted.width()) +
+                  " by " + std::to_string(painted.rows()) + " pixels at " + std::to_string(dpi) +
                   " dots per inch");
         const bool capitals = std::none_of(control.caption.begin(), control.caption.end(),
                                            [](char16_t c) { return c >= u'a' || c == u'('; });
@@ -1058,6 +1100,7 @@ int wmain(int argc, wchar_t* argv[]) {
         textsRead(driven);
         focusMarks(driven);
         focusAfterAMessage(driven);
+        movedToAnotherResolution(driven, 144);
     }
 
     // Closing the window ends the program at once.
