@@ -39,12 +39,12 @@ Linear clipped(const Linear& colour) {
 }
 
 OkLab okLabOf(const Linear& colour) {
-    const double l = std::cbrt(0.4122214708 * colour.r + 0.5363325363 * colour.g +
-                               0.0514459929 * colour.b);
-    const double m = std::cbrt(0.2119034982 * colour.r + 0.6806995451 * colour.g +
-                               0.1073969566 * colour.b);
-    const double s = std::cbrt(0.0883024619 * colour.r + 0.2817188376 * colour.g +
-                               0.6299787005 * colour.b);
+    const double l =
+        std::cbrt(0.4122214708 * colour.r + 0.5363325363 * colour.g + 0.0514459929 * colour.b);
+    const double m =
+        std::cbrt(0.2119034982 * colour.r + 0.6806995451 * colour.g + 0.1073969566 * colour.b);
+    const double s =
+        std::cbrt(0.0883024619 * colour.r + 0.2817188376 * colour.g + 0.6299787005 * colour.b);
     return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
             1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
             0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
@@ -61,8 +61,8 @@ constexpr double kUnseen = 0.002;
 } // namespace
 
 OkLab toOkLab(Rgb colour) {
-    return okLabOf(
-        {toLinear(channel(colour, 16)), toLinear(channel(colour, 8)), toLinear(channel(colour, 0))});
+    return okLabOf({toLinear(channel(colour, 16)), toLinear(channel(colour, 8)),
+                    toLinear(channel(colour, 0))});
 }
 
 // As CSS Color 4 maps a colour into a gamut, with a tighter bound: the
@@ -91,12 +91,19 @@ Rgb fromOkLab(OkLab colour) {
     return byte(linear.r) << 16 | byte(linear.g) << 8 | byte(linear.b);
 }
 
+Rgb laidOver(Rgb colour, double alpha, Rgb under) {
+    Rgb result = 0;
+    for (const int shift : {16, 8, 0}) {
+        const double own = colour >> shift & 0xFF, base = under >> shift & 0xFF;
+        result |= static_cast<Rgb>(own * alpha + base * (1 - alpha) + 0.5) << shift;
+    }
+    return result;
+}
+
 Rgb readableOn(Rgb text, Rgb background, double least) {
     if (contrastRatio(text, background) >= least) return text;
     const OkLab own = toOkLab(text);
-    auto withLightness = [&](double lightness) {
-        return fromOkLab({lightness, own.a, own.b});
-    };
+    auto withLightness = [&](double lightness) { return fromOkLab({lightness, own.a, own.b}); };
     std::optional<double> nearest;
     for (const double end : {0.0, 1.0}) {
         if (contrastRatio(withLightness(end), background) < least) continue;

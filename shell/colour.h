@@ -30,4 +30,8 @@ struct OkLab {
 // bits a channel.
 [[nodiscard]] Rgb readableOn(Rgb text, Rgb background, double least);
 
+// A colour of the given opacity (0 to 1) as it shows laid over another,
+// eight bits a channel.
+[[nodiscard]] Rgb laidOver(Rgb colour, double alpha, Rgb under);
+
 } // namespace shell

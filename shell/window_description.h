@@ -64,7 +64,9 @@ enum class ColourRole {
     // What the scheme writes the text of a control that takes no input in.
     DisabledText,
     // What it marks a selection with, and the window the focus.
-    Highlight
+    Highlight,
+    // What it draws the edge of a box or a button in.
+    ControlEdge
 };
 
 // A colour is fixed, or the one that the desktop's scheme gives a role.
@@ -129,6 +131,18 @@ struct Group {
 // scheme's highlight colour, moved until it stands out both from the
 // control it marks and from the window around it, between which it lies.
 [[nodiscard]] Rgb focusFrame(Rgb highlight, Rgb control, Rgb window = kLightGreen);
+
+// Whether a control has an edge of its own: a button, and a sunken box.
+[[nodiscard]] constexpr bool hasEdge(const Group& group) {
+    return group.kind != Kind::Label && group.edge == Edge::Sunken;
+}
+
+// The colour of that edge, in every window: the scheme's edge colour, moved
+// until the control's outline stands out from the window around it, as the
+// web's accessibility guidelines ask of the boundary of a control.
+[[nodiscard]] inline Rgb edgeColour(Rgb edge, Rgb window = kLightGreen) {
+    return readableOn(edge, window, kFrameContrast);
+}
 
 // The room a text may fill in a control of the kind, from the width inside
 // its edge: all of a label's; a button's or a box's less its text edge and a

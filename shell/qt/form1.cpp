@@ -56,6 +56,8 @@ QPalette::ColorRole paletteRole(shell::ColourRole role) {
         return QPalette::Text;
     case shell::ColourRole::Highlight:
         return QPalette::Highlight;
+    case shell::ColourRole::ControlEdge:
+        return QPalette::Dark;
     }
     return QPalette::NoRole;
 }
@@ -108,6 +110,16 @@ void paintFocusFrame(QWidget* widget, QPalette::ColorRole fill, int inset) {
     painter.drawRect(QRectF(widget->rect()).adjusted(inset + 1, inset + 1, -inset - 1, -inset - 1));
 }
 
+// The edge of a box or a button, in the palette's edge colour made to stand
+// out from the window, over the one the style draws.
+void paintEdge(QWidget* widget) {
+    QPainter painter(widget);
+    const shell::Rgb edge = shell::edgeColour(
+        rgbOf(widget->palette().color(paletteRole(shell::ColourRole::ControlEdge))));
+    painter.setPen(QPen(colourOf(edge), 1));
+    painter.drawRect(QRectF(widget->rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 // A text box. Its whole text shows, in a smaller size of its font where the
 // text is too wide for the box at its own, and it returns to its own size
 // as the text gets shorter. While it has the focus it draws a frame, so that
@@ -126,6 +138,7 @@ protected:
     }
     void paintEvent(QPaintEvent* event) override {
         QLineEdit::paintEvent(event);
+        if (hasFrame()) paintEdge(this);
         if (hasFocus()) paintFocusFrame(this, QPalette::Base, 0);
     }
 
@@ -157,6 +170,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPushButton::paintEvent(event);
+        paintEdge(this);
         if (hasFocus()) paintFocusFrame(this, QPalette::Button, 1);
     }
 };

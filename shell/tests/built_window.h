@@ -11,8 +11,6 @@
 
 #include "window_description.h"
 
-#include <array>
-#include <cmath>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -25,16 +23,6 @@ namespace shell::testing {
 struct SchemeColour {
     Rgb rgb = 0;
     double alpha = 1;
-
-    // As it shows laid over a background, rounded to eight bits a channel.
-    [[nodiscard]] Rgb over(Rgb under) const {
-        Rgb result = 0;
-        for (const int shift : {16, 8, 0}) {
-            const double own = rgb >> shift & 0xFF, base = under >> shift & 0xFF;
-            result |= static_cast<Rgb>(own * alpha + base * (1 - alpha) + 0.5) << shift;
-        }
-        return result;
-    }
 };
 
 struct BuiltControl {
@@ -59,8 +47,9 @@ struct BuiltControl {
     // colours the control is filled and written with.
     std::optional<std::u16string> spoken;
     std::optional<Rgb> background, foreground;
-    // The frame that marks the focus, where the test reads its colour.
-    std::optional<Rgb> frame;
+    // The frame that marks the focus and the control's edge, where the
+    // test reads their colours.
+    std::optional<Rgb> frame, edgeColour;
 };
 
 struct BuiltWindow {
@@ -83,19 +72,13 @@ struct BuiltWindow {
 
 namespace detail {
 
-inline std::string utf8(std::u16string_view text) {
+// A text for a message: what is not ASCII as \uXXXX, a line break as \n.
+inline std::string printable(std::u16string_view text) {
     std::string result;
     for (const char16_t c : text) {
-        if (c < 0x80) {
-            result += static_cast<char>(c);
-        } else if (c < 0x800) {
-            result += static_cast<char>(0xC0 | c >> 6);
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            result += static_cast<char>(0xE0 | c >> 12);
-            result += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        char escaped[8] = "\\n";
+        if (c != u'\n') std::snprintf(escaped, sizeof escaped, "\\u%04X", unsigned{c});
+        result += c >= 0x20 && c < 0x80 ? std::string(1, static_cast<char>(c)) : escaped;
     }
     return result;
 }
@@ -108,7 +91,7 @@ inline std::string hex(Rgb colour) {
 
 template <typename T> std::string shown(const T& value) {
     if constexpr (std::is_same_v<T, std::u16string>)
-        return '"' + utf8(value) + '"';
+        return '"' + printable(value) + '"';
     else if constexpr (std::is_same_v<T, std::string>)
         return value;
     else
@@ -138,7 +121,7 @@ template <typename T> std::string shown(const T& value) {
         if (colour.fixed) return colour.fixed;
         const auto known = built.scheme.find(colour.role);
         if (known == built.scheme.end()) return std::nullopt;
-        return known->second.over(under);
+        return laidOver(known->second.rgb, known->second.alpha, under);
     };
     for (const BuiltControl& seen : built.controls) {
         const Control* described = nullptr;
@@ -191,6 +174,10 @@ template <typename T> std::string shown(const T& value) {
         if (text && seen.foreground)
             expect(name + " text colour", detail::hex(*seen.foreground),
                    detail::hex(readableText(group, *text, *seen.background)));
+        const auto edge = schemeColour(roleColour(ColourRole::ControlEdge), kLightGreen);
+        if (edge && seen.edgeColour && hasEdge(group))
+            expect(name + " edge colour", detail::hex(*seen.edgeColour),
+                   detail::hex(shell::edgeColour(*edge)));
         const auto highlight = schemeColour(roleColour(ColourRole::Highlight), kLightGreen);
         if (highlight && seen.frame)
             expect(name + " focus frame", detail::hex(*seen.frame),

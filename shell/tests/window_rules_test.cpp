@@ -144,6 +144,9 @@ TEST(FocusFrame, StandsOutFromTheControlAndTheWindow) {
         }
     }
     EXPECT_EQ(focusFrame(0x000080, 0xFFFFFF), 0x000080u);
+    // So does a control's edge from the window, a pale grey darkened.
+    EXPECT_GE(contrastRatio(edgeColour(0xA0A0A0), kLightGreen), kFrameContrast);
+    EXPECT_EQ(edgeColour(0x404040), 0x404040u);
 }
 
 // ---------------------------------------------------------------------------

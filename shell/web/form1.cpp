@@ -51,12 +51,7 @@ public:
 
     shell::Rgb operator()(const std::string& css, shell::Rgb under) {
         const Resolved& resolved = resolve(css);
-        auto channel = [&](int shift) {
-            const double own = (resolved.rgb >> shift) & 0xFF, base = (under >> shift) & 0xFF;
-            return static_cast<shell::Rgb>(own * resolved.alpha + base * (1 - resolved.alpha) + 0.5)
-                   << shift;
-        };
-        return channel(16) | channel(8) | channel(0);
+        return shell::laidOver(resolved.rgb, resolved.alpha, under);
     }
     shell::Rgb operator()(const shell::Colour& colour, shell::Rgb under) {
         return colour.fixed ? *colour.fixed : (*this)(systemColour(colour.role), under);
@@ -387,7 +382,8 @@ void Form1::applyColours() {
     ColourProbe resolve(document_);
     const shell::Rgb highlight =
         resolve(shell::roleColour(shell::ColourRole::Highlight), shell::kLightGreen);
-    const shell::Rgb edge = resolve(std::string("ButtonBorder"), shell::kLightGreen);
+    const shell::Rgb edge = shell::edgeColour(
+        resolve(shell::roleColour(shell::ColourRole::ControlEdge), shell::kLightGreen));
     const std::string frame = px(2 * unit()) + " solid ";
     const std::string frameOffset = px(unit());
     // The browser's own focus ring gives way to the frame, for every control
@@ -403,8 +399,7 @@ void Form1::applyColours() {
         style.set("backgroundColor", cssColour(background));
         style.set("color", cssColour(text));
         // The edge of a box or a button stands out from the window around it.
-        style.set("borderColor",
-                  cssColour(shell::readableOn(edge, shell::kLightGreen, shell::kFrameContrast)));
+        style.set("borderColor", cssColour(edge));
         if (shell::takesFocus(group))
             focusRules += "#" + std::string(control.name) + ":focus{outline:" + frame +
                           cssColour(shell::focusFrame(highlight, background)) +

@@ -133,9 +133,7 @@ std::string scalesOf(Layout layout, const std::string& within) {
 
 } // namespace
 
-int edgeWidth(const Group& group) {
-    return group.kind != Kind::Label && group.edge == shell::Edge::Sunken ? 1 : 0;
-}
+int edgeWidth(const Group& group) { return shell::hasEdge(group) ? 1 : 0; }
 
 const char* systemColour(shell::ColourRole role) {
     switch (role) {
@@ -155,6 +153,8 @@ const char* systemColour(shell::ColourRole role) {
         return "GrayText";
     case shell::ColourRole::Highlight:
         return "Highlight";
+    case shell::ColourRole::ControlEdge:
+        return "ButtonBorder";
     }
     return "CanvasText";
 }
@@ -175,12 +175,16 @@ std::string windowStyle() {
     // edges, paddings and frames are whole pixels, one at 100 %.
     std::string css =
         "#Form1{--dpi:96;--unit:round(down,calc(var(--dpi)/96),1);position:relative;flex:none;"
-        "width:" + scaled("var(--width)") + ";height:" + scaled("var(--height)") +
-        ";background:" + cssColour(shell::kLightGreen) + ";font:" +
-        cssFont(shell::kWindowPoints, false) + "}\n"
+        "width:" +
+        scaled("var(--width)") + ";height:" + scaled("var(--height)") +
+        ";background:" + cssColour(shell::kLightGreen) +
+        ";font:" + cssFont(shell::kWindowPoints, false) +
+        "}\n"
         "#Form1>:where(.control){position:absolute;box-sizing:border-box;margin:0;overflow:hidden;"
-        "white-space:pre;left:" + scaled("var(--left)") + ";top:" + scaled("var(--top)") +
-        ";width:" + scaled("var(--across)") + ";height:" + scaled("var(--down)") + "}\n"
+        "white-space:pre;left:" +
+        scaled("var(--left)") + ";top:" + scaled("var(--top)") +
+        ";width:" + scaled("var(--across)") + ";height:" + scaled("var(--down)") +
+        "}\n"
         "#Form1 :is(input,button){outline:none}\n"
         "#Form1 :focus{outline:calc(var(--unit)*2px) solid Highlight;"
         "outline-offset:calc(var(--unit)*1px)}\n";
@@ -214,7 +218,8 @@ std::string windowMarkup() {
         if (group.kind != Kind::Label)
             html += " aria-label=\"" + escaped(control.spokenName()) + "\"";
         if (group.kind == Kind::TextBox) {
-            html += " type=\"text\" autocomplete=\"off\" spellcheck=\"false\" autocapitalize=\"off\"";
+            html +=
+                " type=\"text\" autocomplete=\"off\" spellcheck=\"false\" autocapitalize=\"off\"";
             if (const std::size_t limit = exercise::maximumLength(*control.box); limit > 0)
                 html += " maxlength=\"" + std::to_string(limit) + "\"";
             if (const auto text = exercise::initialText(*control.box); !text.empty())

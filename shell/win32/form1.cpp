@@ -51,6 +51,8 @@ int systemColourIndex(shell::ColourRole role) {
         return COLOR_GRAYTEXT;
     case shell::ColourRole::Highlight:
         return COLOR_HIGHLIGHT;
+    case shell::ColourRole::ControlEdge:
+        return COLOR_BTNSHADOW;
     }
     return COLOR_WINDOW;
 }
@@ -78,7 +80,9 @@ std::wstring windowText(HWND window) {
 // A window's device context, given back when it goes.
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    // Of its client area, or of the whole window, its edges included.
+    explicit WindowDc(HWND window, bool whole = false)
+        : window_(window), dc_(whole ? GetWindowDC(window) : GetDC(window)) {}
     ~WindowDc() { ReleaseDC(window_, dc_); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
@@ -293,7 +297,8 @@ void Form1::createControls() {
                 SendMessageW(window, EM_SETLIMITTEXT, limit, 0);
             keepTextEdge(window);
         }
-        if (shell::takesFocus(group)) subclass(window, controlProcedure, this);
+        if (shell::takesFocus(group) || shell::hasEdge(group))
+            subclass(window, controlProcedure, this);
     }
     // Without a size it paints nothing; it takes no focus.
     announcer_ = CreateWindowExW(
@@ -420,6 +425,20 @@ void Form1::drawFocusFrame(HWND box) {
     RECT rect{};
     GetClientRect(box, &rect);
     Rectangle(dc.get(), rect.left, rect.top, rect.right, rect.bottom);
+}
+
+// The outermost pixels of a box's or a button's edge, in the scheme's edge
+// colour made to stand out from the window, over the edge the system draws.
+void Form1::drawEdge(HWND control) {
+    const Control* described = controlOf(control);
+    if (!described || !shell::hasEdge(*described->group)) return;
+    const WindowDc dc(control, true);
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(
+        colorRef(shell::edgeColour(resolve(shell::roleColour(shell::ColourRole::ControlEdge))))));
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    OffsetRect(&rect, -rect.left, -rect.top);
+    FrameRect(dc.get(), &rect, brush.get());
 }
 
 // ---------------------------------------------------------------------------
@@ -586,7 +605,11 @@ LRESULT CALLBACK Form1::controlProcedure(HWND control, UINT message, WPARAM wPar
     case WM_KILLFOCUS:
         InvalidateRect(control, nullptr, TRUE);
         break;
+    case WM_NCPAINT:
+        form->drawEdge(control);
+        break;
     case WM_PAINT:
+        if (button) form->drawEdge(control);
         if (GetFocus() == control) form->drawFocusFrame(control);
         break;
     default:

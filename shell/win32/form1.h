@@ -61,6 +61,7 @@ private:
     void fitText(HWND control);
     void drawResult(const DRAWITEMSTRUCT& item);
     void drawFocusFrame(HWND focused);
+    void drawEdge(HWND control);
     [[nodiscard]] HBRUSH brush(const shell::Colour& colour);
     [[nodiscard]] HBRUSH colourControl(HDC dc, HWND control);
     [[nodiscard]] const shell::Control* controlOf(HWND control) const;

@@ -61,7 +61,6 @@ private slots:
     void window() {
         QCOMPARE(form_->objectName(), QStringLiteral("Form1"));
         QCOMPARE(form_->windowTitle(), QStringLiteral("Cijferwerf"));
-        QCOMPARE(form_->size(), QSize(449, 286));
         QCOMPARE(form_->geometry().topLeft(), QPoint(204, 249));
         QVERIFY(form_->isWindow());
         QCOMPARE(controlsOf(*form_).size(), 26);
@@ -87,17 +86,6 @@ private slots:
             built = builtWindow(*form_);
             changeDesktopPalette(desktop);
             QVERIFY2(shell::testing::differences(built).empty(), qPrintable(differencesOf(built)));
-        }
-    }
-
-    void noOverlapsAllInside() {
-        const QList<QWidget*> controls = controlsOf(*form_);
-        const QRect client = form_->rect();
-        for (QWidget* a : controls) {
-            QVERIFY2(client.contains(a->geometry()), qPrintable(a->objectName()));
-            for (QWidget* b : controls)
-                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
-                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
         }
     }
 
@@ -137,6 +125,17 @@ private slots:
                      qPrintable(drawn.name()));
         } else {
             QCOMPARE(colourAt(image, inside), background);
+        }
+        // The outline of a box or button with an edge stands out from the
+        // window; a flat box has none.
+        const auto* edit = form_->findChild<QLineEdit*>(name);
+        for (const int x : {rect.left(), rect.right()}) {
+            const QColor outline = colourAt(image, {x, rect.top() + rect.height() / 2});
+            if (name.startsWith("Command") || (edit && edit->hasFrame()))
+                QVERIFY2(shell::contrastRatio(outline.rgb() & 0xFFFFFF, shell::kLightGreen) >= 3,
+                         qPrintable(outline.name()));
+            else
+                QCOMPARE(outline, background);
         }
     }
 
@@ -306,16 +305,6 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("8 min 4 is 4, fout."));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command3"));
         QVERIFY(announcer->isVisible() && announcer->focusPolicy() == Qt::NoFocus);
-    }
-
-    // Every control that a pupil works with has a name a screen reader says.
-    void everyControlHasASpokenName() {
-        for (QWidget* widget : controlsOf(*form_)) {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-            QVERIFY(accessible);
-            QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
-                     qPrintable(widget->objectName()));
-        }
     }
 
     // The toolkit's own texts in a box are Dutch too, whatever the locale

@@ -27,7 +27,7 @@ namespace {
 
 constexpr const char* kRoles[] = {"WindowBackground", "WindowText", "ButtonFace",
                                   "ButtonText",       "MenuText",   "ActiveTitleBar",
-                                  "DisabledText",     "Highlight"};
+                                  "DisabledText",     "Highlight",  "ControlEdge"};
 
 std::u16string fromUtf8(std::string_view text) {
     std::u16string result;
@@ -97,7 +97,8 @@ shell::testing::BuiltWindow readBuilt(std::istream& in) {
             seen.background = colour(14);
             seen.foreground = colour(15);
             seen.frame = colour(16);
-            std::string text = field.size() > 17 ? field[17] : "";
+            seen.edgeColour = colour(17);
+            std::string text = field.size() > 18 ? field[18] : "";
             for (std::size_t at; (at = text.find("\\n")) != std::string::npos;)
                 text.replace(at, 2, "\n");
             seen.text = fromUtf8(text);

@@ -192,7 +192,7 @@ READ_CONTROLS = """
                 alignment: !box ? '-' : s.textAlign === 'center' ? 'centre' : 'left',
                 // A label is heard by its caption.
                 spoken: e.getAttribute('aria-label') ?? (box || e.tagName === 'BUTTON' ? '' : e.innerText),
-                colours: walls ? [s.backgroundColor, s.color] : null,
+                colours: walls ? [s.backgroundColor, s.color, s.borderTopColor] : null,
                 // WebKit ends a caption of blocks with a line break.
                 text: box ? e.value : e.innerText.replace(/\\n$/, '')};
     });"""
@@ -232,11 +232,12 @@ def built_window(driver, layout="twips", colours=False, frames=False, tab=False,
         frame = hex_colour(parse_colour(outlines[seen["name"]])) if outlines.get(seen["name"]) else "-"
         # A place off the pixel grid shows as one that is not the description's.
         place = [round(v) if abs(v - round(v)) < 0.01 else -1 for v in seen["place"]]
-        background, text = (hex_colour(parse_colour(c)) for c in seen["colours"]) if colours else ("-", "-")
+        background, text, edge = (hex_colour(parse_colour(c)) for c in seen["colours"]) if colours \
+            else ("-", "-", "-")
         lines.append("\t".join(map(str, [
             "control", seen["name"], *place, "", seen["size"] * 72 / dpi, int(seen["bold"]), seen["input"],
             seen["limit"], seen["edge"], seen["alignment"], seen["spoken"] or "-", background, text,
-            frame, seen["text"].replace("\n", "\\n")])))
+            frame, edge, seen["text"].replace("\n", "\\n")])))
     # Forward from the first control, back from the last.
     order = [c["name"] for c in sorted(DESCRIPTION["controls"], key=lambda c: c["tabIndex"]) if c["takesFocus"]]
     for walk, holding, first in (("tab", None, order[0]), ("backtab", Keys.SHIFT, order[-1])):
@@ -808,22 +809,19 @@ class ScreenSizeTest(PageTestCase):
                 across, wide = self.driver.execute_script(
                     "return [document.documentElement.clientWidth, document.documentElement.scrollWidth]")
                 self.assertEqual((across, wide), (width, width))
-                # The window fills the width, every control at its narrow
-                # place, on the screen both ways.
-                dpi = dots_per_inch(self.driver, "narrowTwips")
+                # The window fills the width, the narrow window as described,
+                # every control on the screen both ways.
                 self.assertGreaterEqual(self.element("Form1").rect["width"], width - 5)
-                for control in DESCRIPTION["controls"]:
-                    seen = self.driver.execute_script("""
-                        const r = arguments[0].getBoundingClientRect(),
-                              window = document.getElementById('Form1').getBoundingClientRect();
-                        return [r.left - window.left, r.top - window.top, r.left, r.top, r.right, r.bottom,
-                                parseFloat(getComputedStyle(arguments[0]).fontSize)];""",
-                                                      self.element(control["name"]))
-                    self.assertEqual(seen[:2], [pixels(t, dpi) for t in control["narrow"]], control["name"])
-                    self.assertTrue(0 <= seen[2] and 0 <= seen[3] and seen[4] <= width and seen[5] <= height,
-                                    control["name"])
-                    if width == 360:
-                        self.assertGreaterEqual(seen[6], 12, control["name"])
+                self.assertEqual(differences(built_window(self.driver, "narrowTwips")), "")
+                off, small = self.driver.execute_script("""
+                    const [names, width, height] = arguments, all = names.map(n => document.getElementById(n));
+                    return [all.filter(e => { const r = e.getBoundingClientRect();
+                                              return r.left < 0 || r.top < 0 || r.right > width || r.bottom > height; }),
+                            all.filter(e => parseFloat(getComputedStyle(e).fontSize) < 12)].map(l => l.map(e => e.id));""",
+                    [c["name"] for c in DESCRIPTION["controls"]], width, height)
+                self.assertEqual(off, [])
+                if width == 360:
+                    self.assertEqual(small, [])
                 self.assertEqual(captions_cut(self.driver), [])
 
 

@@ -246,12 +246,6 @@ void windowFacts(const Program& program, int expectedDpi) {
     const int dpi = static_cast<int>(GetDpiForSystem());
     checkEqual(dpi, expectedDpi, "the screen's resolution");
     checkEqual(textOf(window), wide(shell::kWindowTitle), "caption");
-    RECT client{};
-    GetClientRect(window, &client);
-    checkEqual(static_cast<int>(client.right), shell::pixels(shell::kClientWidth, dpi),
-               "client width");
-    checkEqual(static_cast<int>(client.bottom), shell::pixels(shell::kClientHeight, dpi),
-               "client height");
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     checkEqual(static_cast<int>(origin.x), shell::pixels(shell::kScreenLeft, dpi),
@@ -859,6 +853,24 @@ void typingBoxesInTheWindowColour(const Program& program) {
     }
 }
 
+// The outline of every box and button with an edge stands out from the
+// window, as the program draws it over the system's edge.
+void edgesStandOut(const Program& program) {
+    capture(program, program.window()); // once all is painted
+    HDC screen = GetDC(nullptr);
+    for (const shell::Control& control : shell::controls()) {
+        if (!shell::hasEdge(*control.group)) continue;
+        RECT rect{};
+        GetWindowRect(program.control(control.name), &rect);
+        for (const LONG x : {rect.left, rect.right - 1}) {
+            const shell::Rgb outline = rgbOf(GetPixel(screen, x, (rect.top + rect.bottom) / 2));
+            check(shell::contrastRatio(outline, shell::kLightGreen) >= shell::kFrameContrast,
+                  std::string(control.name) + "'s edge stands out from the window");
+        }
+    }
+    ReleaseDC(nullptr, screen);
+}
+
 // Every label and button paints its whole caption on its one line: as the
 // caption drawn apart at one of the sizes from seven points up to the
 // control's own at the screen's resolution looks, in width and height. A
@@ -1081,6 +1093,7 @@ int wmain(int argc, wchar_t* argv[]) {
         typingBoxesInTheWindowColour(driven);
         noticeReads(driven);
         focusMarks(driven);
+        edgesStandOut(driven);
     } else if (settings == L"spoken") {
         spokenNames(driven);
         liveRegionIsHeard(driven);
@@ -1096,6 +1109,7 @@ int wmain(int argc, wchar_t* argv[]) {
         captionsShowWhole(driven);
         resultsShowWhole(driven);
         typingBoxesInTheWindowColour(driven);
+        edgesStandOut(driven);
         noticeReads(driven);
         textsRead(driven);
         focusMarks(driven);
