@@ -215,11 +215,11 @@ TEST(Layouts, EveryControlInsideTheWindowAndNoneOverAnother) {
     }
 }
 
-// The window's table as the design has it: each control's place and size
+// The window's table as it was drawn up, by hand: each control's place and size
 // in twips, its caption, spoken name and font; the tab order over the
 // controls that take the focus; the window's own size. Every window is
 // checked against the table; the table once, here, against these numbers.
-TEST(Description, HoldsTheDesignsControls) {
+TEST(Description, HoldsEveryControlAsDrawnUp) {
     struct Row {
         const char* name;
         int left, top, width, height;
@@ -259,18 +259,18 @@ TEST(Description, HoldsTheDesignsControls) {
     };
     ASSERT_EQ(controls().size(), std::size(rows));
     for (std::size_t row = 0; row < std::size(rows); ++row) {
-        const Row& design = rows[row];
+        const Row& wanted = rows[row];
         const Control& control = controls()[row];
-        SCOPED_TRACE(design.name);
-        EXPECT_EQ(control.name, design.name);
-        EXPECT_EQ(control.left, design.left);
-        EXPECT_EQ(control.top, design.top);
-        EXPECT_EQ(control.width, design.width);
-        EXPECT_EQ(control.height, design.height);
-        EXPECT_TRUE(control.caption == design.caption);
-        EXPECT_TRUE(control.spokenName() == design.spoken);
-        EXPECT_EQ(control.group->points, design.points);
-        EXPECT_EQ(control.group->bold, design.bold);
+        SCOPED_TRACE(wanted.name);
+        EXPECT_EQ(control.name, wanted.name);
+        EXPECT_EQ(control.left, wanted.left);
+        EXPECT_EQ(control.top, wanted.top);
+        EXPECT_EQ(control.width, wanted.width);
+        EXPECT_EQ(control.height, wanted.height);
+        EXPECT_TRUE(control.caption == wanted.caption);
+        EXPECT_TRUE(control.spokenName() == wanted.spoken);
+        EXPECT_EQ(control.group->points, wanted.points);
+        EXPECT_EQ(control.group->bold, wanted.bold);
     }
     // The sums and the notice are flat and read-only and keep to the left;
     // the results take no input; the boxes typed in have an edge and, as
