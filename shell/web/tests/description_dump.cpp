@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's description as the page's tests read it: one JSON object
-// with every control's name, place in CSS pixels at 100 % and in twips,
-// caption, spoken name, limit, state and tab index, the window's own size,
-// title and colour, the browser's colour for each of the scheme's roles;
-// the window's size and each control's place in twips in the narrow window
-// too. Given "built", it reads what the page built instead, one line a
-// control (see page_test.py), and prints how it differs from the
-// description, failing if it does.
+// with every control's name, kind and tab index, the window's title,
+// colour and size in twips, wide and narrow, the browser's colour for each
+// of the scheme's roles, and the exercises that every window runs. Given
+// "built", it reads what the page built instead, one line a control (see
+// page_test.py), and prints how it differs from the description, failing
+// if it does.
 
 #include "../page_markup.h"
 #include "../web_text.h"
@@ -133,14 +132,6 @@ const char* kindOf(const shell::Group& group) {
     return kInputs[static_cast<int>(group.input)];
 }
 
-// A colour as the tests name it: "#RRGGBB" when fixed, else its role.
-std::string colourOf(const shell::Colour& colour) {
-    char text[8];
-    if (colour.fixed)
-        std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(*colour.fixed));
-    return quoted(std::string_view(colour.fixed ? text : kRoles[static_cast<int>(colour.role)]));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -150,31 +141,18 @@ int main(int argc, char** argv) {
             std::printf("%s\n", difference.c_str());
         return found.empty() ? 0 : 1;
     }
-    std::printf("{\"title\": %s, \"width\": %d, \"height\": %d, \"twips\": [%d, %d], "
-                "\"narrowTwips\": [%d, %d], \"background\": %u, \"controls\": [\n",
-                quoted(shell::kWindowTitle).c_str(), shell::pixels(shell::kClientWidth),
-                shell::pixels(shell::kClientHeight), shell::kClientWidth, shell::kClientHeight,
+    std::printf("{\"title\": %s, \"twips\": [%d, %d], \"narrowTwips\": [%d, %d], "
+                "\"background\": %u, \"controls\": [\n",
+                quoted(shell::kWindowTitle).c_str(), shell::kClientWidth, shell::kClientHeight,
                 shell::kNarrowClientWidth, shell::kNarrowClientHeight,
                 static_cast<unsigned>(shell::kLightGreen));
     const char* separator = "";
     for (const shell::Control& control : shell::controls()) {
-        const std::size_t limit = control.box ? exercise::maximumLength(*control.box) : 0;
-        const std::u16string_view text =
-            control.box ? exercise::initialText(*control.box) : control.caption;
-        std::printf(
-            "%s  {\"name\": %s, \"kind\": \"%s\", \"left\": %d, \"top\": %d, \"width\": %d, "
-            "\"height\": %d, \"twips\": [%d, %d, %d, %d], \"narrow\": [%d, %d], \"text\": %s, "
-            "\"spoken\": %s, \"limit\": %zu, \"tabIndex\": %d, "
-            "\"takesFocus\": %s, \"points\": %g, \"bold\": %s, \"background\": %s, "
-            "\"foreground\": %s, \"heading\": %s}",
-            separator, quoted(control.name).c_str(), kindOf(*control.group),
-            shell::pixels(control.left), shell::pixels(control.top), shell::pixels(control.width),
-            shell::pixels(control.height), control.left, control.top, control.width, control.height,
-            control.placeIn(shell::Layout::Narrow).left, control.placeIn(shell::Layout::Narrow).top,
-            quoted(text).c_str(), quoted(control.spokenName()).c_str(), limit, control.tabIndex,
-            shell::takesFocus(*control.group) ? "true" : "false", control.group->points,
-            control.group->bold ? "true" : "false", colourOf(control.group->background).c_str(),
-            colourOf(control.group->foreground).c_str(), control.group->heading ? "true" : "false");
+        std::printf("%s  {\"name\": %s, \"kind\": \"%s\", \"tabIndex\": %d, \"takesFocus\": %s, "
+                    "\"heading\": %s}",
+                    separator, quoted(control.name).c_str(), kindOf(*control.group),
+                    control.tabIndex, shell::takesFocus(*control.group) ? "true" : "false",
+                    control.group->heading ? "true" : "false");
         separator = ",\n";
     }
     // The exercises that every window's test runs through its window.
