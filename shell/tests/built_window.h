@@ -115,7 +115,13 @@ template <typename T> std::string shown(const T& value) {
         expect("window width", built.width, pixels(size.width, dpi));
         expect("window height", built.height, pixels(size.height, dpi));
     }
-    expect("controls", built.controls.size(), controls().size());
+    // Every control once: none missing, none twice.
+    for (const Control& control : controls()) {
+        std::size_t seen = 0;
+        for (const BuiltControl& other : built.controls)
+            seen += other.name == control.name ? 1 : 0;
+        expect(std::string(control.name) + " built", seen, std::size_t{1});
+    }
 
     const auto schemeColour = [&](const Colour& colour, Rgb under) -> std::optional<Rgb> {
         if (colour.fixed) return colour.fixed;
@@ -166,6 +172,11 @@ template <typename T> std::string shown(const T& value) {
         if (seen.spoken)
             expect(name + " spoken name", *seen.spoken, std::u16string(control.spokenName()));
 
+        // Where the colours are read, all of them are.
+        if (!built.scheme.empty() && !(seen.background && seen.foreground)) {
+            found.push_back(name + ": its colours not read");
+            continue;
+        }
         if (!seen.background) continue;
         const auto background = schemeColour(group.background, kLightGreen);
         if (background)

@@ -35,7 +35,7 @@ inline QList<QWidget*> controlsOf(const QWidget& form) {
 // What the window built, read back from its widgets: places, texts, fonts,
 // inputs, limits, spoken names and colours, with the palette's colour for
 // each of the description's roles.
-inline shell::testing::BuiltWindow builtWindow(const QWidget& form) {
+inline shell::testing::BuiltWindow builtWindow(QWidget& form) {
     using shell::ColourRole;
     const auto rgb = [](const QColor& colour) { return colour.rgb() & 0xFFFFFFu; };
     shell::testing::BuiltWindow built;
@@ -52,9 +52,12 @@ inline shell::testing::BuiltWindow builtWindow(const QWidget& form) {
         {ColourRole::MenuText, system.color(QPalette::WindowText)},
         {ColourRole::ActiveTitleBar, system.color(QPalette::Highlight)},
         {ColourRole::DisabledText, system.color(QPalette::Disabled, QPalette::Text)},
-        {ColourRole::Highlight, system.color(QPalette::Highlight)}};
+        {ColourRole::Highlight, system.color(QPalette::Highlight)},
+        {ColourRole::ControlEdge, system.color(QPalette::Dark)}};
     for (const auto& [role, colour] : roles)
         built.scheme[role] = {rgb(colour)};
+    // The edges as painted: the outermost pixel at the middle of the left.
+    const QImage painted = form.grab().toImage();
     for (QWidget* widget : controlsOf(form)) {
         shell::testing::BuiltControl& seen = built.controls.emplace_back();
         seen.name = widget->objectName().toStdString();
@@ -89,6 +92,10 @@ inline shell::testing::BuiltWindow builtWindow(const QWidget& form) {
             seen.foreground = rgb(own.color(
                 box->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
         }
+        const auto* box = qobject_cast<QLineEdit*>(widget);
+        if (qobject_cast<QPushButton*>(widget) || (box && box->hasFrame()))
+            seen.edgeColour =
+                rgb(painted.pixelColor(place.left(), place.top() + place.height() / 2));
         if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget))
             seen.spoken = accessible->text(QAccessible::Name).toStdU16String();
     }
@@ -153,6 +160,7 @@ inline QPalette distinctPalette() {
     palette.setColor(QPalette::Button, QColor(0xd8, 0xe0, 0xf0));
     palette.setColor(QPalette::ButtonText, QColor(0x00, 0x00, 0x60));
     palette.setColor(QPalette::Highlight, QColor(0x40, 0x00, 0x40));
+    palette.setColor(QPalette::Dark, QColor(0x60, 0x40, 0x00));
     return palette;
 }
 

@@ -576,42 +576,6 @@ void messages(const Program& program) {
     checkEqual(program.text(Box::Text6), std::wstring(L"2.5"), "the program goes on");
 }
 
-// Dragged to a screen of another resolution, as Windows tells the window:
-// the resolution, and the place it suggests, in the program's own memory.
-// Every control stands at its place and size there, and the boxes typed
-// into keep their text two pixels from their edge, as at the start.
-void movedToAnotherResolution(const Program& program, int dpi) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(program.window(), &id);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
-    RECT suggested{0, 0, shell::pixels(shell::kClientWidth, dpi),
-                   shell::pixels(shell::kClientHeight, dpi)};
-    AdjustWindowRectExForDpi(
-        &suggested, static_cast<DWORD>(GetWindowLongW(program.window(), GWL_STYLE)), FALSE,
-        static_cast<DWORD>(GetWindowLongW(program.window(), GWL_EXSTYLE)), static_cast<UINT>(dpi));
-    OffsetRect(&suggested, -suggested.left, -suggested.top);
-    void* there = process ? VirtualAllocEx(process, nullptr, sizeof suggested,
-                                           MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
-                          : nullptr;
-    check(there && WriteProcessMemory(process, there, &suggested, sizeof suggested, nullptr),
-          "the suggested place reaches the program");
-    if (!there) return;
-    SendMessageW(program.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                 reinterpret_cast<LPARAM>(there));
-    program.settle();
-    builtAsDescribed(program, dpi);
-    for (const shell::Control& control : shell::controls()) {
-        if (!control.box || control.group->input != shell::Input::Typing) continue;
-        const auto margins =
-            static_cast<DWORD>(SendMessageW(program.control(control.name), EM_GETMARGINS, 0, 0));
-        checkEqual(static_cast<int>(LOWORD(margins)) * 100 + HIWORD(margins),
-                   shell::kTextEdgePixels * 101,
-                   std::string(control.name) + " margins at " + std::to_string(dpi));
-    }
-    VirtualFreeEx(process, there, 0, MEM_RELEASE);
-    CloseHandle(process);
-}
-
 // A result is rounded to fit its box; a paste longer than its box keeps
 // its beginning.
 void textsFitTheirBox(const Program& program) {
@@ -877,8 +841,7 @@ void edgesStandOut(const Program& program) {
 // caption that lost a word to a second line, or was cut at an edge, is
 // narrower than the whole caption at its height. A caption in capitals
 // also stands as tall as its own size makes it.
-void captionsShowWhole(const Program& program) {
-    const int dpi = static_cast<int>(GetDpiForSystem());
+void captionsShowWhole(const Program& program, int dpi = static_cast<int>(GetDpiForSystem())) {
     focusOn(program, program.box(Box::Text1)); // no button shows a focus frame
     for (const shell::Control& control : shell::controls()) {
         const shell::Group& group = *control.group;
@@ -918,6 +881,44 @@ void captionsShowWhole(const Program& program) {
                   name + " caption " + std::to_string(painted.rows()) + " pixels tall at " +
                       std::to_string(dpi) + " dots per inch");
     }
+}
+
+// Dragged to a screen of another resolution, as Windows tells the window:
+// the resolution, and the place it suggests, in the program's own memory.
+// Every control stands at its place and size there, its caption drawn whole
+// at its size there, and the boxes typed into keep their text two pixels
+// from their edge, as at the start.
+void movedToAnotherResolution(const Program& program, int dpi) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(program.window(), &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
+    RECT suggested{0, 0, shell::pixels(shell::kClientWidth, dpi),
+                   shell::pixels(shell::kClientHeight, dpi)};
+    AdjustWindowRectExForDpi(
+        &suggested, static_cast<DWORD>(GetWindowLongW(program.window(), GWL_STYLE)), FALSE,
+        static_cast<DWORD>(GetWindowLongW(program.window(), GWL_EXSTYLE)), static_cast<UINT>(dpi));
+    OffsetRect(&suggested, -suggested.left, -suggested.top);
+    void* there = process ? VirtualAllocEx(process, nullptr, sizeof suggested,
+                                           MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                          : nullptr;
+    check(there && WriteProcessMemory(process, there, &suggested, sizeof suggested, nullptr),
+          "the suggested place reaches the program");
+    if (!there) return;
+    SendMessageW(program.window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(there));
+    program.settle();
+    builtAsDescribed(program, dpi);
+    captionsShowWhole(program, dpi);
+    for (const shell::Control& control : shell::controls()) {
+        if (!control.box || control.group->input != shell::Input::Typing) continue;
+        const auto margins =
+            static_cast<DWORD>(SendMessageW(program.control(control.name), EM_GETMARGINS, 0, 0));
+        checkEqual(static_cast<int>(LOWORD(margins)) * 100 + HIWORD(margins),
+                   shell::kTextEdgePixels * 101,
+                   std::string(control.name) + " margins at " + std::to_string(dpi));
+    }
+    VirtualFreeEx(process, there, 0, MEM_RELEASE);
+    CloseHandle(process);
 }
 
 // Every caption, and what a pupil types, stands out from what it is written
