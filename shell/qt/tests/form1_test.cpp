@@ -126,17 +126,12 @@ private slots:
         } else {
             QCOMPARE(colourAt(image, inside), background);
         }
-        // The outline of a box or button with an edge stands out from the
-        // window; a flat box has none.
+        // A flat box and a label draw no edge; the others' edges are
+        // compared with the edge rule where the window is read back.
         const auto* edit = form_->findChild<QLineEdit*>(name);
-        for (const int x : {rect.left(), rect.right()}) {
-            const QColor outline = colourAt(image, {x, rect.top() + rect.height() / 2});
-            if (name.startsWith("Command") || (edit && edit->hasFrame()))
-                QVERIFY2(shell::contrastRatio(outline.rgb() & 0xFFFFFF, shell::kLightGreen) >= 3,
-                         qPrintable(outline.name()));
-            else
-                QCOMPARE(outline, background);
-        }
+        if (!name.startsWith("Command") && !(edit && edit->hasFrame()))
+            for (const int x : {rect.left(), rect.right()})
+                QCOMPARE(colourAt(image, {x, rect.top() + rect.height() / 2}), background);
     }
 
     void maximumLengthByTyping() {

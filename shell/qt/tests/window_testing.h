@@ -56,7 +56,7 @@ inline shell::testing::BuiltWindow builtWindow(QWidget& form) {
         {ColourRole::ControlEdge, system.color(QPalette::Dark)}};
     for (const auto& [role, colour] : roles)
         built.scheme[role] = {rgb(colour)};
-    // The edges as painted: the outermost pixel at the middle of the left.
+    // The edges as painted: their outermost pixels, half-way down.
     const QImage painted = form.grab().toImage();
     for (QWidget* widget : controlsOf(form)) {
         shell::testing::BuiltControl& seen = built.controls.emplace_back();
@@ -93,9 +93,13 @@ inline shell::testing::BuiltWindow builtWindow(QWidget& form) {
                 box->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
         }
         const auto* box = qobject_cast<QLineEdit*>(widget);
-        if (qobject_cast<QPushButton*>(widget) || (box && box->hasFrame()))
-            seen.edgeColour =
-                rgb(painted.pixelColor(place.left(), place.top() + place.height() / 2));
+        if (qobject_cast<QPushButton*>(widget) || (box && box->hasFrame())) {
+            // Either side, so that an edge drawn on one side only shows.
+            const int middle = place.top() + place.height() / 2;
+            const QColor left = painted.pixelColor(place.left(), middle),
+                         right = painted.pixelColor(place.right(), middle);
+            seen.edgeColour = rgb(left == right ? left : right);
+        }
         if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget))
             seen.spoken = accessible->text(QAccessible::Name).toStdU16String();
     }
