@@ -23,11 +23,40 @@ wine_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
-# wine_start: a lasting Wine server and Wine's background processes, none of
-# them holding the caller's standard input, output or error.
+# wine_start: a lasting Wine server, and Wine's background processes
+# started once for it, none of them holding the caller's standard input,
+# output or error. One caller at a time starts them; the others wait for
+# it and find them running. Neither the server nor the background
+# processes, which outlive it, inherit the lock.
 wine_start() {
-    wineserver -p30 </dev/null >/dev/null 2>&1 || true
-    wine cmd /c exit </dev/null >/dev/null 2>&1
+    (
+        flock 9
+        if wineserver -p30 </dev/null >/dev/null 2>&1 9>&-; then
+            wine_run cmd /c exit </dev/null >/dev/null 9>&-
+        fi
+    ) 9>"$WINEPREFIX.lock"
+}
+
+# wine_run PROGRAM.exe [ARGUMENT...]: runs it, and passes on its output,
+# its error output and its exit status.
+#
+# Now and then Wine fails to start a program at all: it ends at once with
+# an error status and without a word of its own. Such a start is made once
+# more, and standard error says so; a program that ran and failed is never
+# run again.
+wine_run() {
+    local out err status=0
+    out=$(mktemp) err=$(mktemp)
+    wine "$@" >"$out" 2>"$err" || status=$?
+    if [ "$status" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
+        echo "wine: Wine did not start $1 (status $status); it starts it once more" >&2
+        status=0
+        wine "$@" >"$out" 2>"$err" || status=$?
+    fi
+    cat "$out"
+    cat "$err" >&2
+    rm -f "$out" "$err"
+    return "$status"
 }
 
 # wine_stop: ends this prefix's Wine server and every program in it.
